@@ -1,0 +1,17 @@
+# ctest runs Windows test programs through wine64 with the build's own prefix.
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
+  set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
+  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
+  set(SOLQUERA_RUNS_HERE ON)
+else()
+  set(SOLQUERA_RUNS_HERE OFF)
+endif()
+
+# The path under which a Windows program in the prefix sees a file of this
+# machine: Wine maps the Unix root to drive Z:.
+function(solquera_wine_path out unix_path)
+  string(REPLACE "/" "\\\\" win "${unix_path}")
+  set(${out} "Z:${win}" PARENT_SCOPE)
+endfunction()

@@ -1,0 +1,38 @@
+#!/bin/sh
+# Installs what a fresh Debian 12 machine lacks to build and test the saver.
+# Safe to run again: it only installs what is missing.
+set -eu
+
+packages="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 xvfb xauth \
+  x11-apps imagemagick cmake ninja-build nasm g++ googletest libjpeg62-turbo-dev \
+  dpkg-dev icoutils file util-linux xdotool x11-utils"
+
+missing=""
+for p in $packages; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+
+# The libjpeg source comes from Debian's source package, so deb-src must be on.
+sources=/etc/apt/sources.list.d/debian.sources
+need_update=""
+if [ -f "$sources" ] && ! grep -q "deb-src" "$sources"; then
+  sed -i 's/^Types: deb$/Types: deb deb-src/' "$sources"
+  need_update=1
+fi
+
+if [ -n "$missing" ] || [ -n "$need_update" ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -q
+fi
+if [ -n "$missing" ]; then
+  apt-get install -y -q --no-install-recommends $missing
+fi
+
+# libjpeg-turbo for the Windows builds comes from Debian's source package,
+# unpacked once into the build tree.
+deps="$(cd "$(dirname "$0")/.." && pwd)/build/deps"
+if ! ls -d "$deps"/libjpeg-turbo-[0-9]* >/dev/null 2>&1; then
+  mkdir -p "$deps"
+  (cd "$deps" && apt-get source -q libjpeg-turbo >/dev/null 2>&1) || {
+    echo "cannot fetch the libjpeg-turbo source package" >&2; exit 1; }
+fi

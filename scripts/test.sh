@@ -1,0 +1,24 @@
+#!/bin/sh
+# Installs what is missing, builds all three builds and runs every test:
+# the pure logic natively under sanitizers, the shipped 32-bit executable by
+# inspection, and the Windows tests under wine64 in an X display.
+set -eu
+cd "$(dirname "$0")/.."
+./scripts/setup.sh
+
+for preset in native win32 win64; do
+  cmake --preset "$preset" >/dev/null
+  cmake --build --preset "$preset"
+done
+
+ctest --preset native
+ctest --preset win32
+
+. ./scripts/with-display.sh
+export WINEPREFIX="$PWD/build/win64/wineprefix"
+finish() {
+  /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+  stop_display
+}
+trap finish EXIT
+ctest --preset win64
