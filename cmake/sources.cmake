@@ -6,6 +6,8 @@ set(SOLQUERA_PURE_SOURCES
   config/EffectNames.cpp
   ui/Error.cpp
   ui/ErrorReport.cpp
+  slideshow/PageText.cpp
+  slideshow/RandomGenerator.cpp
 )
 
 set(SOLQUERA_WIN_SOURCES
@@ -18,4 +20,7 @@ set(SOLQUERA_WIN_SOURCES
   config/Settings.cpp
   config/_Config.cpp
   slideshow/_Schoner.cpp
+  slideshow/BrowserGuard.cpp
+  slideshow/PageFile.cpp
+  slideshow/HtmlView.cpp
 )
