@@ -4,16 +4,36 @@ set(SOLQUERA_PURE_SOURCES
   saver/CommandLine.cpp
   saver/IntegerSyntax.cpp
   config/EffectNames.cpp
+  config/ConfigLayout.cpp
+  config/LinkTargets.cpp
+  ui/JpegDecoder.cpp
   ui/Error.cpp
   ui/ErrorReport.cpp
   slideshow/PageText.cpp
   slideshow/RandomGenerator.cpp
+  slideshow/InputWatch.cpp
+  slideshow/SlideSequence.cpp
+  slideshow/JpegHeader.cpp
+  slideshow/PageReader.cpp
+  slideshow/PhotoPlacement.cpp
+  slideshow/RevealPatterns.cpp
+  slideshow/RevealOrder.cpp
+  slideshow/TransitionPlan.cpp
+  slideshow/PixelImage.cpp
+  slideshow/ScaledJpeg.cpp
+  slideshow/PageImage.cpp
+  saver/EngineVersion.cpp
 )
 
 set(SOLQUERA_WIN_SOURCES
   ui/Application.cpp
   ui/Registry.cpp
   ui/FatalError.cpp
+  ui/Form.cpp
+  ui/Timer.cpp
+  ui/Resource.cpp
+  ui/Picture.cpp
+  ui/Controls.cpp
   saver/ScreenSaver.cpp
   saver/Tools.cpp
   start/Dispatch.cpp
@@ -22,5 +42,10 @@ set(SOLQUERA_WIN_SOURCES
   slideshow/_Schoner.cpp
   slideshow/BrowserGuard.cpp
   slideshow/PageFile.cpp
+  slideshow/ClockSeed.cpp
   slideshow/HtmlView.cpp
+  slideshow/DibSection.cpp
+  slideshow/TransitionPainter.cpp
+  slideshow/BuiltInView.cpp
+  saver/HtmlEngine.cpp
 )

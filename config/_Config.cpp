@@ -1,4 +1,209 @@
 #include "config/_Config.h"
 
-// The dialog itself is not built yet: the configuration mode ends at once.
-void RunConfig() {}
+#include <commctrl.h>
+#include <shellapi.h>
+
+#include <string>
+
+#include "config/ConfigLayout.h"
+#include "config/EffectNames.h"
+#include "config/LinkTargets.h"
+#include "saver/ScreenSaver.h"
+#include "ui/Application.h"
+#include "ui/Resource.h"
+
+TConfig* Config = nullptr;
+
+namespace {
+
+constexpr const char* kFontFace = "MS Sans Serif";
+constexpr int kFontHeight = -11;  // 8 point at 96 pixels per inch
+
+const FormLayout& ConfigFormLayout() {
+    static const FormLayout layout = {
+        .caption = kConfigDesignCaption,
+        .clientWidth = kConfigClientWidth,
+        .clientHeight = kConfigClientHeight,
+        .color = GetSysColor(COLOR_BTNFACE),
+        .bordered = true,
+        .stayOnTop = false,
+        .keyPreview = false,
+    };
+    return layout;
+}
+
+// Pages count in the order of their rows.
+int PageIndexOf(const char* name) {
+    int index = 0;
+    for (const LayoutRow& row : kConfigControls) {
+        if (row.kind != ControlKind::Page) continue;
+        if (std::string_view(row.name) == name) return index;
+        ++index;
+    }
+    return -1;
+}
+
+std::string AboutText() {
+    std::string text;
+    for (const char* line : kAboutLines) {
+        if (!text.empty()) text += "\r\n";
+        text += line;
+    }
+    return text;
+}
+
+}  // namespace
+
+TConfig::TConfig() : Form(ConfigFormLayout()), fonts_(kFontFace, kFontHeight) {
+    Config = this;
+    CreateWindowFromLayout();
+    CreateControls();
+    SetDialogKeys(Button9, PageControl1);
+    RunCreateHandler();
+}
+
+// The window goes before the fonts its controls use.
+TConfig::~TConfig() {
+    DestroyWindow(Handle());
+    Config = nullptr;
+}
+
+// A dialog frame without any border icon, centred on the screen. Started for
+// a window of the display settings, the dialog belongs to that window, which
+// waits, disabled, until the dialog closes; the application then shows no
+// taskbar button of its own.
+void TConfig::CreateParams(CreateParamsRecord& params) {
+    params.style &= ~WS_SYSMENU;
+    params.left = (GetSystemMetrics(SM_CXSCREEN) - params.width) / 2;
+    params.top = (GetSystemMetrics(SM_CYSCREEN) - params.height) / 2;
+    params.parent = nullptr;
+    if (ParentWindow == 0) return;
+    const HWND parent = ParentWindowHandle();
+    // A handle that names no window would make the dialog fail to appear
+    // at all; it then opens without an owner.
+    if (IsWindow(parent)) params.parent = parent;
+    EnableWindow(parent, FALSE);
+    const HWND applicationWindow = Application::Handle();
+    SetWindowLongA(applicationWindow, GWL_EXSTYLE,
+                   GetWindowLongA(applicationWindow, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+}
+
+void TConfig::CreateControls() {
+    for (std::size_t index = 0; index < kConfigControls.size(); ++index) {
+        const LayoutRow& row = kConfigControls[index];
+        const HWND parent = row.parent ? Control(row.parent) : Handle();
+        controls_.push_back(CreateControl(row, parent, kFirstControlId + static_cast<int>(index), fonts_));
+    }
+    PageControl1 = Control("PageControl1");
+    comboEffekt = Control("comboEffekt");
+    Image1 = Control("Image1");
+    Memo1 = Control("Memo1");
+    Button9 = Control(kConfigDefaultButton);
+    Button10 = Control("Button10");
+    for (const char* label : kEffectLabels) {
+        SendMessageA(comboEffekt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
+    }
+    SetWindowTextA(Memo1, AboutText().c_str());
+    SelectPage(PageControl1, PageIndexOf(kTipsPage));
+}
+
+HWND TConfig::Control(const char* name) const {
+    const int index = RowIndex(kConfigControls, name);
+    return index >= 0 && static_cast<std::size_t>(index) < controls_.size()
+               ? controls_[static_cast<std::size_t>(index)]
+               : nullptr;
+}
+
+void TConfig::FormCreate() {
+    SetControlPicture(Image1, Picture::FromJpeg(ResourceBytes(kInfoPictureResource)));
+    LoadSettings(*this);
+    SetCaption(kConfigCaption);
+}
+
+void TConfig::FormClose() {
+    if (ParentWindow == 0) return;
+    EnableWindow(ParentWindowHandle(), TRUE);
+    SetForegroundWindow(ParentWindowHandle());
+}
+
+void TConfig::Button9Click() {
+    SaveSettings(*this);
+    Close();
+}
+
+void TConfig::Button10Click() {
+    Close();
+}
+
+void TConfig::LinkClick(const char* handler) {
+    ShellExecuteA(Handle(), "open", LinkAddressOf(handler), nullptr, nullptr, SW_SHOW);
+}
+
+void TConfig::ShowTipsPage() {
+    SelectPage(PageControl1, PageIndexOf(kTipsPage));
+}
+
+void TConfig::SelectEffect(std::int32_t index) {
+    // An index the list does not have leaves nothing selected.
+    const bool listed = index >= 0 && index < static_cast<std::int32_t>(kEffectLabels.size());
+    SendMessageA(comboEffekt, CB_SETCURSEL, listed ? static_cast<WPARAM>(index) : static_cast<WPARAM>(-1), 0);
+}
+
+std::int32_t TConfig::SelectedEffect() const {
+    return static_cast<std::int32_t>(SendMessageA(comboEffekt, CB_GETCURSEL, 0, 0));
+}
+
+// Enter reaches here as the default button's click, Escape as IDCANCEL,
+// which no control has: it does nothing.
+void TConfig::Click(int controlId) {
+    const LayoutRow* row = RowOfId(kConfigControls, controlId);
+    if (!row || !row->properties.onClick) return;
+    const std::string_view handler = row->properties.onClick;
+    if (handler == "Button9Click") {
+        Button9Click();
+    } else if (handler == "Button10Click") {
+        Button10Click();
+    } else {
+        LinkClick(row->properties.onClick);
+    }
+}
+
+bool TConfig::OnControlMessage(Message& message) {
+    switch (message.msg) {
+        case WM_COMMAND:
+            if (HIWORD(message.wParam) == BN_CLICKED) Click(LOWORD(message.wParam));
+            return true;
+        case WM_NOTIFY:
+            if (reinterpret_cast<const NMHDR*>(message.lParam)->hwndFrom == PageControl1 &&
+                reinterpret_cast<const NMHDR*>(message.lParam)->code == static_cast<UINT>(TCN_SELCHANGE)) {
+                ShowSelectedPage(PageControl1);
+            }
+            return false;
+        case WM_SETCURSOR: {
+            const auto control = reinterpret_cast<HWND>(message.wParam);
+            const LayoutRow* row =
+                IsChild(Handle(), control) ? RowOfId(kConfigControls, GetDlgCtrlID(control)) : nullptr;
+            if (!row || row->properties.cursor == ControlCursor::Default ||
+                LOWORD(message.lParam) != HTCLIENT) {
+                return false;
+            }
+            const auto cursor = row->properties.cursor == ControlCursor::Hand ? IDC_HAND : IDC_ARROW;
+            SetCursor(LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(cursor)));
+            message.result = TRUE;
+            return true;
+        }
+        default:  // the WM_CTLCOLOR* family
+            if (const HBRUSH brush = ControlColors(reinterpret_cast<HWND>(message.lParam),
+                                                   reinterpret_cast<HDC>(message.wParam))) {
+                message.result = reinterpret_cast<LRESULT>(brush);
+                return true;
+            }
+            return false;
+    }
+}
+
+void RunConfig() {
+    Application::Initialize();
+    TConfig dialog;
+    dialog.ShowModal();
+}

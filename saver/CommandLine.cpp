@@ -52,8 +52,7 @@ std::vector<std::string> SplitArguments(std::string_view commandLine) {
     std::size_t pos = 0;
     NextItem(commandLine, pos);  // the program's own path
     std::vector<std::string> arguments;
-    for (std::string item = NextItem(commandLine, pos); !item.empty();
-         item = NextItem(commandLine, pos)) {
+    for (std::string item = NextItem(commandLine, pos); !item.empty(); item = NextItem(commandLine, pos)) {
         arguments.push_back(std::move(item));
     }
     return arguments;

@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "saver/CommandLine.h"
 
@@ -25,5 +27,26 @@ inline HWND ParentWindowHandle() {
     return reinterpret_cast<HWND>(static_cast<std::intptr_t>(ParentWindow));
 }
 
-// Entry of the password mode: the system's dialog that changes the saver password.
+// Raises or lowers the system-wide flag that says a screen saver is running.
+void SetScreenSaverRunning(bool running);
+
+// Entry of the password mode: the system's dialog that changes the saver
+// password, owned by ParentWindow. Returns when the dialog closes, or at once
+// where the system has no such dialog.
 void ChangePassword();
+
+// True when the saver may close. Outside the NT family, where the user has set
+// a saver password, asks for it with the system's dialog and afterwards takes
+// the cursor position as the new SavedCursorPos. Raises a registry read error
+// when the password switch is not a four-byte REG_DWORD.
+bool VerifyPassword();
+
+// What the password services ask the system: the platform and the directory
+// their libraries are loaded from. The program never changes these; tests
+// point them elsewhere, since Wine answers as the NT family and has no
+// PASSWORD.CPL.
+struct PasswordPlatform {
+    std::function<bool()> isWindowsNT;
+    std::function<std::string()> systemDirectory;
+};
+extern PasswordPlatform PasswordServicePlatform;

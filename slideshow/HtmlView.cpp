@@ -1,1 +1,333 @@
-// (to be written)
+// The page view on the system's WebBrowser control: the control is hosted in
+// place inside a container window of our own, with the smallest client site it
+// accepts. The container ties the control's life to the window's: whoever
+// destroys the window (the view or its parent) closes and releases the control.
+#include "slideshow/HtmlView.h"
+
+#include <exdisp.h>
+#include <ole2.h>
+#include <wrl/client.h>
+
+#include <cstdio>
+
+#include "ui/Error.h"
+
+using Microsoft::WRL::ComPtr;
+
+namespace {
+
+constexpr const char* kContainerClass = "SolqueraPageView";
+constexpr int kDesignLeft = 56;
+constexpr int kDesignTop = 140;
+constexpr int kDesignWidth = 545;
+constexpr int kDesignHeight = 429;
+
+int liveSites = 0;
+
+// Out of line so that the error's address is the code that raised it.
+[[noreturn]] __attribute__((noinline)) void RaiseOleError(const std::string& what, HRESULT hr) {
+    char code[32];
+    std::snprintf(code, sizeof code, " (HRESULT 0x%08lX)", static_cast<unsigned long>(hr));
+    throw Error("OleError", what + code, __builtin_return_address(0));
+}
+
+int Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+int Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
+
+// The control's window on our side: the container is both its site window and
+// its frame. It needs no document window, menus, borders or accelerators.
+// Controls keep references to their site, so it counts its own and may outlive
+// the view that made it.
+class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
+public:
+    explicit BrowserSite(HWND container) : container_(container) { ++liveSites; }
+    BrowserSite(const BrowserSite&) = delete;
+    BrowserSite& operator=(const BrowserSite&) = delete;
+
+    // IUnknown
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
+        if (!object) return E_POINTER;
+        if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
+            *object = static_cast<IOleClientSite*>(this);
+        } else if (iid == IID_IOleWindow || iid == IID_IOleInPlaceSite) {
+            *object = static_cast<IOleInPlaceSite*>(this);
+        } else if (iid == IID_IOleInPlaceUIWindow || iid == IID_IOleInPlaceFrame) {
+            *object = static_cast<IOleInPlaceFrame*>(this);
+        } else {
+            *object = nullptr;
+            return E_NOINTERFACE;
+        }
+        AddRef();
+        return S_OK;
+    }
+    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
+    STDMETHODIMP_(ULONG) Release() override {
+        const ULONG left = --refs_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+    // IOleClientSite
+    STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** moniker) override {
+        *moniker = nullptr;
+        return E_NOTIMPL;
+    }
+    STDMETHODIMP GetContainer(IOleContainer** container) override {
+        *container = nullptr;
+        return E_NOINTERFACE;
+    }
+    STDMETHODIMP ShowObject() override { return S_OK; }
+    STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
+    STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+
+    // IOleWindow, for both the site and the frame
+    STDMETHODIMP GetWindow(HWND* window) override {
+        *window = container_;
+        return S_OK;
+    }
+    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+
+    // IOleInPlaceSite
+    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
+    STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
+    STDMETHODIMP OnUIActivate() override { return S_OK; }
+    STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position,
+                                  RECT* clip, OLEINPLACEFRAMEINFO* info) override {
+        *frame = this;
+        AddRef();
+        *document = nullptr;
+        GetClientRect(container_, position);
+        *clip = *position;
+        info->fMDIApp = FALSE;
+        info->hwndFrame = GetAncestor(container_, GA_ROOT);
+        info->haccel = nullptr;
+        info->cAccelEntries = 0;
+        return S_OK;
+    }
+    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
+    STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
+    STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
+    STDMETHODIMP DiscardUndoState() override { return S_OK; }
+    STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
+    // The container decides the control's size; it fills the container always.
+    STDMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
+
+    // IOleInPlaceUIWindow
+    STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
+
+    // IOleInPlaceFrame
+    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
+    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
+    STDMETHODIMP RemoveMenus(HMENU) override { return E_NOTIMPL; }
+    STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+
+private:
+    ~BrowserSite() { --liveSites; }
+
+    // The first owner's AddRef counts the new site (MinGW's ComPtr::Attach adds a
+    // reference of its own, unlike the original, so a count starting at 1 would leak).
+    ULONG refs_ = 0;
+    HWND container_;
+};
+
+// The page path as the control takes it: UTF-16, converted from the system code page.
+BSTR ToBstr(const std::string& text) {
+    const int size = static_cast<int>(text.size());
+    const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
+    BSTR result = SysAllocStringLen(nullptr, length);
+    MultiByteToWideChar(CP_ACP, 0, text.data(), size, result, length);
+    return result;
+}
+
+std::string CannotShow(const std::string& pageFile) {
+    return "The HTML view cannot show '" + pageFile + "'";
+}
+
+class WebBrowserView final : public PageView {
+public:
+    explicit WebBrowserView(HWND parent);
+    ~WebBrowserView() override;
+    WebBrowserView(const WebBrowserView&) = delete;
+    WebBrowserView& operator=(const WebBrowserView&) = delete;
+
+    void Embed();
+
+    void Navigate(const std::string& pageFile) override;
+    void SetLeft(int left) override;
+    void SetBounds(int left, int top, int width, int height) override;
+    int ClientWidth() const override;
+    void SetClientWidth(int width) override;
+    void Show() override;
+
+private:
+    static void RegisterWindowClass();
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    void FitControl();
+    void ReleaseControl();
+
+    HWND window_ = nullptr;
+    ComPtr<BrowserSite> site_;
+    ComPtr<IOleObject> control_;
+    ComPtr<IOleInPlaceObject> inPlace_;
+    ComPtr<IWebBrowser2> browser_;
+};
+
+void WebBrowserView::RegisterWindowClass() {
+    static const ATOM atom = [] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        // Black like the pages, for the moment before the control draws the first.
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+        windowClass.lpszClassName = kContainerClass;
+        return RegisterClassExA(&windowClass);
+    }();
+    if (!atom)
+        RaiseOleError("The HTML view's window class cannot be registered",
+                      HRESULT_FROM_WIN32(GetLastError()));
+}
+
+WebBrowserView::WebBrowserView(HWND parent) {
+    RegisterWindowClass();
+    // Not a tab stop: the slideshow window keeps the keys.
+    CreateWindowExA(0, kContainerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, kDesignLeft, kDesignTop,
+                    kDesignWidth, kDesignHeight, parent, nullptr, GetModuleHandleA(nullptr), this);
+    if (!window_)
+        RaiseOleError("The HTML view's window cannot be created", HRESULT_FROM_WIN32(GetLastError()));
+}
+
+WebBrowserView::~WebBrowserView() {
+    if (window_) DestroyWindow(window_);
+    ReleaseControl();
+}
+
+void WebBrowserView::Embed() {
+    HRESULT hr = CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&control_));
+    if (FAILED(hr)) RaiseOleError("The HTML view cannot be created", hr);
+    site_ = new BrowserSite(window_);
+    RECT area;
+    GetClientRect(window_, &area);
+    hr = control_->SetClientSite(site_.Get());
+    if (SUCCEEDED(hr))
+        hr = control_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.Get(), 0, window_, &area);
+    if (SUCCEEDED(hr)) hr = control_.As(&inPlace_);
+    if (SUCCEEDED(hr)) hr = control_.As(&browser_);
+    if (FAILED(hr)) RaiseOleError("The HTML view cannot be activated", hr);
+}
+
+LRESULT CALLBACK WebBrowserView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* creating =
+            static_cast<WebBrowserView*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        creating->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+    }
+    auto* view = reinterpret_cast<WebBrowserView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return view ? view->HandleMessage(window, message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT WebBrowserView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_SIZE:
+            FitControl();
+            return 0;
+        case WM_DESTROY:
+            // The control's own window is still alive here; closing the control destroys it.
+            ReleaseControl();
+            break;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+void WebBrowserView::FitControl() {
+    if (!inPlace_) return;
+    RECT area;
+    GetClientRect(window_, &area);
+    inPlace_->SetObjectRects(&area, &area);
+}
+
+void WebBrowserView::ReleaseControl() {
+    if (control_) {
+        control_->Close(OLECLOSE_NOSAVE);
+        // Close keeps the site for a later DoVerb; this lets it go.
+        control_->SetClientSite(nullptr);
+    }
+    browser_.Reset();
+    inPlace_.Reset();
+    control_.Reset();
+    site_.Reset();
+}
+
+void WebBrowserView::Navigate(const std::string& pageFile) {
+    if (!browser_) RaiseOleError(CannotShow(pageFile) + ": the view no longer exists", CO_E_OBJNOTCONNECTED);
+    // The four optional arguments (flags, target frame, post data, headers) stay empty.
+    VARIANT empty;
+    VariantInit(&empty);
+    const BSTR url = ToBstr(pageFile);
+    const HRESULT hr = browser_->Navigate(url, &empty, &empty, &empty, &empty);
+    SysFreeString(url);
+    if (FAILED(hr)) RaiseOleError(CannotShow(pageFile), hr);
+}
+
+void WebBrowserView::SetLeft(int left) {
+    if (!window_) return;
+    RECT bounds;
+    GetWindowRect(window_, &bounds);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&bounds), 2);
+    SetWindowPos(window_, nullptr, left, bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WebBrowserView::SetBounds(int left, int top, int width, int height) {
+    if (window_) MoveWindow(window_, left, top, width, height, TRUE);
+}
+
+int WebBrowserView::ClientWidth() const {
+    HWND control = nullptr;
+    if (!inPlace_ || FAILED(inPlace_->GetWindow(&control))) return 0;
+    RECT area;
+    GetClientRect(control, &area);
+    return Width(area);
+}
+
+void WebBrowserView::SetClientWidth(int width) {
+    if (!window_) return;
+    RECT bounds;
+    GetWindowRect(window_, &bounds);
+    const int frame = Width(bounds) - ClientWidth();
+    SetWindowPos(window_, nullptr, 0, 0, width + frame, Height(bounds),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void WebBrowserView::Show() {
+    if (window_) ShowWindow(window_, SW_SHOWNA);
+}
+
+}  // namespace
+
+std::unique_ptr<PageView> CreateWebBrowserView(HWND parent) {
+    auto view = std::make_unique<WebBrowserView>(parent);
+    view->Embed();
+    return view;
+}
+
+int LiveWebBrowserSites() {
+    return liveSites;
+}

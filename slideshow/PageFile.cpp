@@ -1,1 +1,51 @@
-// (to be written)
+#include "slideshow/PageFile.h"
+
+#include <windows.h>
+
+#include "ui/Error.h"
+
+namespace {
+
+// Out of line so that the error's address is the code that failed to write.
+[[noreturn]] __attribute__((noinline)) void RaiseFileError(const char* typeName, const std::string& path,
+                                                           const char* problem) {
+    throw Error(typeName, "Datei " + path + problem, __builtin_return_address(0));
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() {
+        if (IsOpen()) CloseHandle(handle_);
+    }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool IsOpen() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) ||
+            written == 0) {
+            return false;
+        }
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+}  // namespace
+
+void WritePageFile(const std::string& path, std::string_view page) {
+    // The HTML view may read the page while the next one is being written.
+    const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) RaiseFileError("FileCreateError", path, " kann nicht erstellt werden");
+    if (!WriteAll(file.Get(), page)) RaiseFileError("FileWriteError", path, " kann nicht geschrieben werden");
+}

@@ -1,4 +1,263 @@
 #include "slideshow/_Schoner.h"
 
-// The slideshow window is not built yet: the saver modes end at once.
-void StartSaver() {}
+#include "config/Settings.h"
+#include "saver/HtmlEngine.h"
+#include "saver/ScreenSaver.h"
+#include "slideshow/BrowserGuard.h"
+#include "slideshow/BuiltInView.h"
+#include "slideshow/ClockSeed.h"
+#include "slideshow/InputWatch.h"
+#include "slideshow/JpegHeader.h"
+#include "slideshow/PageFile.h"
+#include "slideshow/PageText.h"
+#include "slideshow/SlideSequence.h"
+#include "ui/Application.h"
+#include "ui/Resource.h"
+
+#include <vector>
+
+TSchoner* Schoner = nullptr;
+
+namespace {
+
+// Set by the first StopSaver: the slideshow has ended, whatever still runs.
+bool slideshowStopped = false;
+
+const FormLayout kSchonerLayout = {
+    .caption = "Solquera",
+    .clientWidth = 720,
+    .clientHeight = 664,
+    .color = RGB(0, 0, 0),
+    .bordered = false,
+    .stayOnTop = true,
+    .keyPreview = true,
+};
+
+constexpr UINT kTimerIntervalMs = 100;
+// The view never gets narrower than this, even in a small preview.
+constexpr int kMinimumViewClientWidth = 700;
+// The view reaches this far beyond the window on every side, so that its
+// frame and scroll bars are never seen.
+constexpr int kViewOverhang = 2;
+
+}  // namespace
+
+TSchoner::TSchoner() : Form(kSchonerLayout) {
+    Schoner = this;
+    CreateWindowFromLayout();
+    Timer1 = std::make_unique<Timer>(kTimerIntervalMs, [this] { Timer1Timer(); });
+    // The system's HTML view where its engine plays page transitions; our own
+    // view of the same pages everywhere else.
+    WebBrowser1 = HtmlEnginePlaysTransitions() ? CreateWebBrowserView(Handle())
+                                               : CreateBuiltInView(Handle(), ProcessRandom());
+    RunCreateHandler();
+}
+
+TSchoner::~TSchoner() {
+    Timer1.reset();
+    WebBrowser1.reset();
+    Schoner = nullptr;
+}
+
+void TSchoner::CreateParams(CreateParamsRecord& params) {
+    if (ParentWindow != 0) {
+        params.style = WS_CHILD | WS_VISIBLE;
+        params.parent = ParentWindowHandle();
+    }
+}
+
+void TSchoner::FormCreate() {
+    MuteNavigationSound();
+    EnablePageTransitions();
+    WebBrowser1->SetLeft(Width());
+    OldWindowProc = WindowProc;
+    SetDoubleBuffered(true);
+    if (SaverMode == smPreview) {
+        RECT parent;
+        GetWindowRect(ParentWindowHandle(), &parent);
+        SetBounds(0, 0, parent.right - parent.left, parent.bottom - parent.top);
+    } else {
+        Maximize();
+    }
+    const HWND applicationWindow = Application::Handle();
+    SetWindowLongA(applicationWindow, GWL_EXSTYLE,
+                   GetWindowLongA(applicationWindow, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
+    SetHeight(ClientHeight());
+    Countdown = kFirstCountdown;
+    Effect = LoadEffect();
+}
+
+void TSchoner::FormActivate() {
+    ReseedFromClock();
+    PlayOrder = AscendingPlayOrder();
+    PhotoIndex = static_cast<std::int32_t>(PlayOrder.size());
+    POINT cursor;
+    GetCursorPos(&cursor);
+    SavedCursorPos = cursor;
+    PhotoFile = MakeTempName("jpg");
+    HtmlFile = MakeTempName("htm");
+    ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
+    ShowPage(StartPage(ExitMeta));
+    LayOutWebBrowser();
+    InstallSaverWindowProc();
+    if (SaverMode == smSaver) SetCapture(Handle());
+}
+
+void TSchoner::ShowPage(const std::string& page) {
+    WritePageFile(HtmlFile, page);
+    WebBrowser1->Navigate(HtmlFile);
+}
+
+void TSchoner::LayOutWebBrowser() {
+    const int height = GetSystemMetrics(SM_CYVSCROLL) + Height() + 2 * kViewOverhang;
+    const int width = GetSystemMetrics(SM_CXHSCROLL) + Width() + 2 * kViewOverhang;
+    WebBrowser1->SetBounds(-kViewOverhang, -kViewOverhang, width, height);
+    if (WebBrowser1->ClientWidth() < kMinimumViewClientWidth) {
+        WebBrowser1->SetClientWidth(kMinimumViewClientWidth);
+    }
+}
+
+void TSchoner::InstallSaverWindowProc() {
+    WindowProc = [this](Message& message) { SaverWindowProc(message); };
+}
+
+void TSchoner::SaverWindowProc(Message& message) {
+    if (SaverMode != smSaver) {
+        OldWindowProc(message);
+        return;
+    }
+    switch (DecideWatch(message.msg, message.wParam)) {
+        case WatchAction::PassOn:
+            OldWindowProc(message);
+            break;
+        case WatchAction::Swallow:
+            break;
+        case WatchAction::TryClose:
+            TryClose();
+            break;
+        case WatchAction::TestMovement: {
+            POINT cursor;
+            // An unread position decides nothing.
+            if (GetCursorPos(&cursor) &&
+                MovedBeyond({cursor.x, cursor.y}, {SavedCursorPos.x, SavedCursorPos.y}, MouseThreshold)) {
+                TryClose();
+            }
+            break;
+        }
+    }
+}
+
+void TSchoner::TryClose() {
+    ReleaseCapture();
+    WindowProc = OldWindowProc;
+    if (VerifyPassword()) {
+        StopSaver();
+    } else {
+        InstallSaverWindowProc();
+    }
+    SetCapture(Handle());
+}
+
+void TSchoner::FormClose() {
+    StopSaver();
+}
+
+void TSchoner::FormKeyDown() {
+    Close();
+}
+
+// The display settings destroy the preview window (and ours in it) when they
+// close or switch the preview; the process must not outlive it.
+void TSchoner::OnDestroy() {
+    if (!slideshowStopped) StopSaver();
+}
+
+bool TSchoner::OnSysCommand(WPARAM command) {
+    if ((command & 0xFFF0) != SC_MINIMIZE) return false;
+    Hide();
+    return true;
+}
+
+void TSchoner::Timer1Timer() {
+    Application::ProcessMessages();
+    // A close request served just now has deleted the temp files; staging
+    // would only write them again.
+    if (slideshowStopped) return;
+    if (TickClock(Countdown, PhotoIndex, PlayOrder, ProcessRandom(), ReseedFromClock)) StageNextPhoto();
+    Application::ProcessMessages();
+}
+
+// Copies the next photograph unchanged into the photo file (only its header
+// is read, for its size) and shows it on a new page fitted to the window.
+void TSchoner::StageNextPhoto() {
+    const int photoNumber = std::stoi(PlayOrder[static_cast<std::size_t>(PhotoIndex)]);
+    const std::string_view photo = ResourceBytes(photoNumber + kPhotoResourceBase);
+    const PixelSize size = ReadJpegSize(photo.data(), photo.size());
+    WritePageFile(PhotoFile, photo);
+    const PhotoFit fit = FitPhoto(size.width, size.height, Width(), Height());
+    ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
+    ShowPage(PhotoPage(ExitMeta, Width(), Height(), PhotoFile, fit));
+    WebBrowser1->Show();
+}
+
+namespace {
+
+// Clears the attributes (a read-only file cannot be deleted) and deletes.
+void DeleteTempFile(const std::string& path) {
+    if (path.empty()) return;
+    SetFileAttributesA(path.c_str(), 0);
+    DeleteFileA(path.c_str());
+}
+
+bool FileExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+}  // namespace
+
+void StopSaver() {
+    slideshowStopped = true;
+    if (SaverMode == smSaver) SetScreenSaverRunning(false);
+    if (Schoner) Schoner->Timer1->SetEnabled(false);
+    RestoreNavigationSound();
+    if (PageTransitionsWereOff) DisablePageTransitions();
+    if (Schoner) {
+        DeleteTempFile(Schoner->HtmlFile);
+        DeleteTempFile(Schoner->PhotoFile);
+    }
+    PostQuitMessage(0);
+}
+
+std::string MakeTempName(const std::string& extension) {
+    char directory[MAX_PATH + 1];
+    GetTempPathA(MAX_PATH, directory);
+    // The system makes "inst<hex>.TMP" unique; the name with our extension
+    // must not belong to another file either, which would be overwritten and
+    // later deleted. Rejected placeholders stay until a name is found, so
+    // the system does not offer them again.
+    std::vector<std::string> placeholders;
+    std::string result;
+    do {
+        char name[MAX_PATH + 1];
+        if (!GetTempFileNameA(directory, "inst", 0, name)) break;
+        placeholders.emplace_back(name);
+        result = placeholders.back();
+        result.resize(result.size() - 3);
+        result += extension;
+    } while (FileExists(result) && placeholders.size() < 100);
+    for (const std::string& placeholder : placeholders) DeleteTempFile(placeholder);
+    return result;
+}
+
+void StartSaver() {
+    // A preview needs its window; without one there is nothing to show in.
+    if (SaverMode == smPreview && !IsWindow(ParentWindowHandle())) return;
+    if (SaverMode == smSaver) {
+        SetScreenSaverRunning(true);
+        ShowCursor(FALSE);
+    }
+    Application::Initialize();
+    TSchoner window;
+    window.ShowModal();
+    while (!Application::Terminated()) Application::HandleMessage();
+}

@@ -1,4 +1,5 @@
-// The screen saver's entry point.
+// The screen saver's entry point. The application object is initialised by
+// the mode that needs windows, not here: the password mode shows none.
 #include <windows.h>
 
 #include "start/Dispatch.h"

@@ -1,46 +1,70 @@
 #include "ui/Application.h"
 
-#include <windows.h>
 #include <objbase.h>
 
 #include "ui/ErrorReport.h"
+#include "ui/Form.h"
 
 namespace Application {
 namespace {
 
 bool quitSeen = false;
+HWND applicationWindow = nullptr;
 
-// Handles one message; false when it was the quit message.
-bool Dispatch(const MSG& message) {
+void Dispatch(const MSG& message) {
     if (message.message == WM_QUIT) {
         quitSeen = true;
-        return false;
+        return;
+    }
+    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
+        if (Form* form = Form::KeyPreviewFormOf(message.hwnd)) form->PreviewKey(message);
+    }
+    if (Form* form = Form::DialogKeysFormOf(message.hwnd)) {
+        MSG dialogMessage = message;  // the system's declaration asks for a writable one
+        if (IsDialogMessageA(form->Handle(), &dialogMessage)) return;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
-    return true;
+}
+
+LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcA(window, msg, wParam, lParam);
 }
 
 }  // namespace
 
 void Initialize() {
+    if (applicationWindow) return;
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = ApplicationWindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "SolqueraApplication";
+    RegisterClassA(&windowClass);
+    applicationWindow = CreateWindowExA(0, windowClass.lpszClassName, kTitle, WS_POPUP, 0, 0, 0, 0, nullptr,
+                                        nullptr, windowClass.hInstance, nullptr);
+}
+
+HWND Handle() {
+    return applicationWindow;
 }
 
 void Run() {
-    MSG message;
-    while (!quitSeen && GetMessageA(&message, nullptr, 0, 0) > 0) {
-        Dispatch(message);
-    }
-    quitSeen = true;
+    while (!quitSeen) HandleMessage();
 }
 
-bool ProcessMessages() {
+void HandleMessage() {
     MSG message;
-    while (!quitSeen && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (GetMessageA(&message, nullptr, 0, 0) > 0) {
         Dispatch(message);
+    } else {
+        quitSeen = true;
     }
-    return quitSeen;
+}
+
+void ProcessMessages() {
+    MSG message;
+    while (!quitSeen && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) Dispatch(message);
 }
 
 bool Terminated() {
@@ -49,6 +73,16 @@ bool Terminated() {
 
 void ShowException(const std::exception& error) {
     MessageBoxA(GetActiveWindow(), WithFinalPeriod(error.what()).c_str(), kTitle, MB_OK | MB_ICONSTOP);
+}
+
+bool Guard(const std::function<void()>& handler) {
+    try {
+        handler();
+        return true;
+    } catch (const std::exception& error) {
+        ShowException(error);
+        return false;
+    }
 }
 
 }  // namespace Application

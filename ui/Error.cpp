@@ -5,7 +5,8 @@ Error::Error(const char* typeName, const std::string& message, const void* addre
 
 namespace {
 
-std::string Quoted(std::string_view format, std::string_view text) {
+// The format with its one "%s" replaced by the text.
+std::string FillIn(std::string_view format, std::string_view text) {
     const auto at = format.find("%s");
     std::string result(format.substr(0, at));
     result += text;
@@ -20,25 +21,28 @@ std::string Quoted(std::string_view format, std::string_view text) {
 #define SOLQUERA_RAISER __attribute__((noinline, noreturn))
 
 SOLQUERA_RAISER void RaiseRangeError() {
-    throw Error("RangeError", "Fehler bei Bereichspr\xFC" "fung", __builtin_return_address(0));
+    throw Error("RangeError",
+                "Fehler bei Bereichspr\xFC"
+                "fung",
+                __builtin_return_address(0));
 }
 
 SOLQUERA_RAISER void RaiseConvertError(std::string_view text) {
-    throw Error("ConvertError", Quoted("'%s' ist kein g\xFCltiger Integerwert", text),
+    throw Error("ConvertError", FillIn("'%s' ist kein g\xFCltiger Integerwert", text),
                 __builtin_return_address(0));
 }
 
 SOLQUERA_RAISER void RaiseRegistryReadError(std::string_view valueName) {
-    throw Error("RegistryError", Quoted("Fehler beim Holen der Daten f\xFCr '%s'", valueName),
+    throw Error("RegistryError", FillIn("Fehler beim Holen der Daten f\xFCr '%s'", valueName),
                 __builtin_return_address(0));
 }
 
 SOLQUERA_RAISER void RaiseRegistryTypeError(std::string_view valueName) {
-    throw Error("RegistryError", Quoted("Ung\xFCltiger Datentyp f\xFCr '%s'", valueName),
+    throw Error("RegistryError", FillIn("Ung\xFCltiger Datentyp f\xFCr '%s'", valueName),
                 __builtin_return_address(0));
 }
 
 SOLQUERA_RAISER void RaiseRegistryWriteError(std::string_view valueName) {
-    throw Error("RegistryError", Quoted("Fehler beim Setzen der Daten f\xFCr '%s'", valueName),
+    throw Error("RegistryError", FillIn("Fehler beim Setzen der Daten f\xFCr '%s'", valueName),
                 __builtin_return_address(0));
 }

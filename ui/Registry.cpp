@@ -10,10 +10,11 @@ Registry::~Registry() {
 
 bool Registry::OpenKey(const std::string& path, bool canCreate) {
     CloseKey();
-    const LSTATUS status =
-        canCreate ? RegCreateKeyExA(root_, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, access_,
-                                    nullptr, &key_, nullptr)
-                  : RegOpenKeyExA(root_, path.c_str(), 0, access_, &key_);
+    const char* subKey = path.c_str();
+    const LSTATUS status = canCreate ? RegCreateKeyExA(root_, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                                       access_, nullptr, &key_, nullptr)
+                                     : RegOpenKeyExA(root_, subKey, 0, access_, &key_);
+    // A failed open may leave anything in the handle.
     if (status != ERROR_SUCCESS) key_ = nullptr;
     return key_ != nullptr;
 }
@@ -27,37 +28,42 @@ bool Registry::ValueExists(const std::string& name) const {
     return key_ && RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
-std::int32_t Registry::ReadInteger(const std::string& name) const {
-    std::int32_t value = 0;
+DWORD Registry::QueryValue(const std::string& name, void* data, DWORD& size) const {
     DWORD type = REG_NONE;
-    DWORD size = sizeof value;
-    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(&value),
-                                  &size) != ERROR_SUCCESS) {
+    auto* bytes = static_cast<BYTE*>(data);
+    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, bytes, &size) != ERROR_SUCCESS) {
         RaiseRegistryReadError(name);
     }
-    if (type != REG_DWORD) RaiseRegistryTypeError(name);
-    return value;
+    return type;
 }
 
-void Registry::WriteInteger(const std::string& name, std::int32_t value) {
-    if (!key_ || RegSetValueExA(key_, name.c_str(), 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                                sizeof value) != ERROR_SUCCESS) {
+void Registry::SetValue(const std::string& name, DWORD type, const void* data, DWORD size) {
+    const auto* bytes = static_cast<const BYTE*>(data);
+    if (!key_ || RegSetValueExA(key_, name.c_str(), 0, type, bytes, size) != ERROR_SUCCESS) {
         RaiseRegistryWriteError(name);
     }
 }
 
+std::int32_t Registry::ReadInteger(const std::string& name) const {
+    // Zeroed, so that a REG_DWORD stored shorter than 4 bytes reads as its low bytes.
+    std::int32_t value = 0;
+    DWORD size = sizeof value;
+    // Data longer than 4 bytes fails the query itself, whatever its type.
+    if (QueryValue(name, &value, size) != REG_DWORD) RaiseRegistryTypeError(name);
+    return value;
+}
+
+void Registry::WriteInteger(const std::string& name, std::int32_t value) {
+    SetValue(name, REG_DWORD, &value, sizeof value);
+}
+
 std::string Registry::ReadString(const std::string& name) const {
-    DWORD type = REG_NONE;
     DWORD size = 0;
-    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, &size) != ERROR_SUCCESS) {
-        RaiseRegistryReadError(name);
-    }
+    const DWORD type = QueryValue(name, nullptr, size);
     if (type != REG_SZ && type != REG_EXPAND_SZ) RaiseRegistryTypeError(name);
     std::string text(size, '\0');
-    if (size != 0 && RegQueryValueExA(key_, name.c_str(), nullptr, &type, reinterpret_cast<BYTE*>(text.data()),
-                                      &size) != ERROR_SUCCESS) {
-        RaiseRegistryReadError(name);
-    }
+    // The value may have grown since its size was asked for: the query then fails.
+    if (size != 0) QueryValue(name, text.data(), size);
     // The stored data usually, but not always, ends with its terminator.
     text.resize(size);
     while (!text.empty() && text.back() == '\0') text.pop_back();
@@ -65,8 +71,17 @@ std::string Registry::ReadString(const std::string& name) const {
 }
 
 void Registry::WriteString(const std::string& name, const std::string& value) {
-    if (!key_ || RegSetValueExA(key_, name.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                                static_cast<DWORD>(value.size() + 1)) != ERROR_SUCCESS) {
-        RaiseRegistryWriteError(name);
+    SetValue(name, REG_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+void Registry::WriteExpandString(const std::string& name, const std::string& value) {
+    SetValue(name, REG_EXPAND_SZ, value.c_str(), static_cast<DWORD>(value.size() + 1));
+}
+
+DWORD Registry::ValueType(const std::string& name) const {
+    DWORD type = REG_NONE;
+    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS) {
+        return REG_NONE;
     }
+    return type;
 }

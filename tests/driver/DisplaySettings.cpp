@@ -1,36 +1,37 @@
 #include "driver/DisplaySettings.h"
 
+#include <algorithm>
 #include <stdexcept>
-#include <thread>
-
-SaverProcess::SaverProcess(const std::string& arguments) {
-    std::string commandLine = std::string("\"") + SaverPath() + "\"";
-    if (!arguments.empty()) commandLine += " " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    if (!CreateProcessA(SaverPath(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &info_)) {
-        throw std::runtime_error("cannot start " + commandLine);
-    }
-    WaitForInputIdle(info_.hProcess, 5000);
-}
-
-SaverProcess::~SaverProcess() {
-    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
-        TerminateProcess(info_.hProcess, 99);
-        WaitForSingleObject(info_.hProcess, 5000);
-    }
-    CloseHandle(info_.hThread);
-    CloseHandle(info_.hProcess);
-}
-
-bool SaverProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD& exitCode) {
-    if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(timeout.count())) != WAIT_OBJECT_0) return false;
-    GetExitCodeProcess(info_.hProcess, &exitCode);
-    return true;
-}
 
 namespace {
+
+using Clock = std::chrono::steady_clock;
+
+DWORD Milliseconds(Clock::duration duration) {
+    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(duration).count();
+    return ms > 0 ? static_cast<DWORD>(ms) : 0;
+}
+
+void HandleWaitingMessages() {
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+}
+
+// Waits until the object is signalled (true) or the deadline passes (false),
+// handling the thread's messages meanwhile. Without an object it only waits.
+bool WaitHandlingMessages(HANDLE object, Clock::time_point deadline) {
+    const DWORD count = object ? 1 : 0;
+    for (;;) {
+        HandleWaitingMessages();
+        const DWORD result = MsgWaitForMultipleObjects(count, &object, FALSE,
+                                                       Milliseconds(deadline - Clock::now()), QS_ALLINPUT);
+        if (result == WAIT_OBJECT_0 && count == 1) return true;
+        if (result == WAIT_TIMEOUT || result == WAIT_FAILED) return false;
+    }
+}
 
 struct WindowSearch {
     DWORD processId;
@@ -39,9 +40,7 @@ struct WindowSearch {
 };
 
 bool HasClass(HWND window, const char* className) {
-    if (!className) return true;
-    char name[256];
-    return GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, className) == 0;
+    return !className || lstrcmpiA(ClassName(window).c_str(), className) == 0;
 }
 
 BOOL CALLBACK CollectTopLevel(HWND window, LPARAM context) {
@@ -54,51 +53,151 @@ BOOL CALLBACK CollectTopLevel(HWND window, LPARAM context) {
 
 }  // namespace
 
+SaverProcess::SaverProcess(const std::string& arguments) {
+    std::string commandLine = std::string("\"") + SaverPath() + "\"";
+    if (!arguments.empty()) commandLine += " " + arguments;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    if (!CreateProcessA(SaverPath(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &info_)) {
+        throw std::runtime_error("cannot start " + commandLine);
+    }
+}
+
+SaverProcess::~SaverProcess() {
+    if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+        TerminateProcess(info_.hProcess, 99);
+        WaitForSingleObject(info_.hProcess, 5000);
+    }
+    CloseHandle(info_.hThread);
+    CloseHandle(info_.hProcess);
+}
+
+bool SaverProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD& exitCode) {
+    if (!WaitHandlingMessages(info_.hProcess, Clock::now() + timeout)) return false;
+    return GetExitCodeProcess(info_.hProcess, &exitCode) != FALSE;
+}
+
 std::vector<HWND> SaverProcess::TopLevelWindows(const char* className) const {
     WindowSearch search{info_.dwProcessId, className, {}};
     EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
 
+std::vector<HWND> SaverProcess::VisibleWindows(const char* className) const {
+    std::vector<HWND> visible;
+    for (HWND window : TopLevelWindows(className)) {
+        if (IsWindowVisible(window)) visible.push_back(window);
+    }
+    return visible;
+}
+
 HWND SaverProcess::WaitForWindow(const char* className, std::chrono::milliseconds timeout) const {
-    const auto deadline = std::chrono::steady_clock::now() + timeout;
-    do {
-        for (HWND window : TopLevelWindows(className)) {
-            if (IsWindowVisible(window)) return window;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-    } while (std::chrono::steady_clock::now() < deadline);
-    return nullptr;
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            const auto windows = VisibleWindows(className);
+            found = windows.empty() ? nullptr : windows.front();
+            return found != nullptr;
+        },
+        timeout);
+    return found;
+}
+
+HWND SaverProcess::WaitForMessageBox(std::chrono::milliseconds timeout) const {
+    return WaitForWindow("#32770", timeout);
+}
+
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
+    constexpr auto kPollInterval = std::chrono::milliseconds(20);
+    const auto deadline = Clock::now() + timeout;
+    while (!condition()) {
+        if (Clock::now() >= deadline) return false;
+        WaitHandlingMessages(nullptr, std::min(deadline, Clock::now() + kPollInterval));
+    }
+    return true;
+}
+
+void Pause(std::chrono::milliseconds duration) {
+    WaitHandlingMessages(nullptr, Clock::now() + duration);
 }
 
 std::string WindowText(HWND window) {
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<std::size_t>(length) + 1, '\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextA(window, text.data(), length + 1)));
+    // Asked with a timeout, so that a saver busy or hung fails the test
+    // instead of blocking it.
+    constexpr UINT kAnswerMs = 5000;
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kAnswerMs, &length)) return {};
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                             SMTO_ABORTIFHUNG, kAnswerMs, &copied)) {
+        return {};
+    }
+    text.resize(copied);
     return text;
+}
+
+std::string ClassName(HWND window) {
+    char name[256];
+    const int length = GetClassNameA(window, name, sizeof name);
+    return std::string(name, length > 0 ? static_cast<std::size_t>(length) : 0);
+}
+
+std::vector<HWND> ChildWindows(HWND parent, const char* className) {
+    std::vector<HWND> children;
+    for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child;
+         child = FindWindowExA(parent, child, className, nullptr)) {
+        children.push_back(child);
+    }
+    return children;
 }
 
 std::vector<std::string> ChildTexts(HWND parent, const char* className) {
     std::vector<std::string> texts;
-    for (HWND child = FindWindowExA(parent, nullptr, className, nullptr); child;
-         child = FindWindowExA(parent, child, className, nullptr)) {
-        texts.push_back(WindowText(child));
-    }
+    for (HWND child : ChildWindows(parent, className)) texts.push_back(WindowText(child));
     return texts;
 }
 
+bool ClickButton(HWND button) {
+    // A posted notification reaches the owner whether or not the dialog is
+    // active, which a simulated mouse click (BM_CLICK) does not promise.
+    if (!button || !IsWindowEnabled(button)) return false;
+    return PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                        reinterpret_cast<LPARAM>(button)) != FALSE;
+}
+
+namespace {
+
+struct ButtonSearch {
+    const char* caption;
+    HWND found;
+};
+
+BOOL CALLBACK FindButton(HWND window, LPARAM context) {
+    auto& search = *reinterpret_cast<ButtonSearch*>(context);
+    if (ClassName(window) == "Button" && WindowText(window) == search.caption) {
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
 bool PressButton(HWND dialog, const char* caption) {
-    const HWND button = FindWindowExA(dialog, nullptr, "Button", caption);
-    if (!button) return false;
-    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                 reinterpret_cast<LPARAM>(button));
-    return true;
+    ButtonSearch search{caption, nullptr};
+    EnumChildWindows(dialog, FindButton, reinterpret_cast<LPARAM>(&search));
+    return ClickButton(search.found);
 }
 
 std::string MessageBoxText(HWND box) {
-    // The message is the dialog's static control with id 0xFFFF; the icon is another static.
-    const HWND text = GetDlgItem(box, 0xFFFF);
-    return text ? WindowText(text) : std::string();
+    // Windows and Wine give the text control different ids; the icon is the
+    // other static control.
+    for (HWND label : ChildWindows(box, "Static")) {
+        if ((GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return WindowText(label);
+    }
+    return {};
 }
 
 const char* SaverPath() {

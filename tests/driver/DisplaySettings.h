@@ -1,17 +1,26 @@
 // Plays the display settings' part in end-to-end tests: starts the screen
 // saver with a command line, finds its windows, reads their texts, presses
 // their buttons and reads the exit code.
+//
+// Every wait handles the messages of the test's own thread meanwhile: a window
+// the test makes (a preview parent, a dialog owner) lives on that thread, and
+// the saver sends messages to it.
 #pragma once
 
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
+// How long a test waits for something the saver does at once.
+inline constexpr std::chrono::milliseconds kPromptly = std::chrono::seconds(10);
+
 class SaverProcess {
 public:
-    // Starts the built Solquera.scr with the given arguments.
+    // Starts the built Solquera.scr as the display settings do: its quoted
+    // path, a blank, then the arguments (none when empty).
     explicit SaverProcess(const std::string& arguments);
     ~SaverProcess();  // kills the process if a test left it running
     SaverProcess(const SaverProcess&) = delete;
@@ -19,29 +28,47 @@ public:
 
     DWORD Id() const { return info_.dwProcessId; }
 
-    // The process's exit code, or nothing when it is still running after the timeout.
+    // True with the exit code once the process has ended; false when it is
+    // still running after the timeout.
     bool WaitForExit(std::chrono::milliseconds timeout, DWORD& exitCode);
 
     // Top-level windows of the process, optionally only those of one class.
     std::vector<HWND> TopLevelWindows(const char* className = nullptr) const;
+    std::vector<HWND> VisibleWindows(const char* className = nullptr) const;
 
-    // Waits for a visible top-level window of the class; nullptr after the timeout.
-    HWND WaitForWindow(const char* className, std::chrono::milliseconds timeout) const;
+    // The first visible top-level window of the class; nullptr after the timeout.
+    HWND WaitForWindow(const char* className, std::chrono::milliseconds timeout = kPromptly) const;
+
+    // A message box (or any other standard dialog) of the process.
+    HWND WaitForMessageBox(std::chrono::milliseconds timeout = kPromptly) const;
 
 private:
     PROCESS_INFORMATION info_{};
 };
 
-// Text of a window (caption, or label of a control).
-std::string WindowText(HWND window);
+// Polls the condition until it holds (true) or the timeout passes (false).
+bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kPromptly);
 
-// Texts of the child windows of one class, in z order.
+// Lets the time pass while handling the test thread's messages.
+void Pause(std::chrono::milliseconds duration);
+
+// Text of a window: caption, label or contents; asked of the window itself,
+// so that it also works for controls that keep their text to themselves.
+std::string WindowText(HWND window);
+std::string ClassName(HWND window);
+
+// Direct children of one class (any class when nullptr), in z order.
+std::vector<HWND> ChildWindows(HWND parent, const char* className = nullptr);
 std::vector<std::string> ChildTexts(HWND parent, const char* className);
 
-// Presses the push button with the given caption in a dialog; false if there is none.
+// Clicks a button as its owner sees a click: posts its BN_CLICKED to the
+// parent. False, and nothing sent, when the button is missing or disabled.
+bool ClickButton(HWND button);
+
+// Clicks the push button with the given caption anywhere in a dialog.
 bool PressButton(HWND dialog, const char* caption);
 
-// The text a message box shows.
+// The text a message box shows (its non-icon static control).
 std::string MessageBoxText(HWND box);
 
 // The path of the built screen saver, as the Windows side sees it.

@@ -1,0 +1,28 @@
+// The configuration dialog's layout: every control with its place, size and
+// properties, in one table that reads like the dialog it draws.
+#pragma once
+
+#include <array>
+#include <span>
+
+#include "ui/LayoutRow.h"
+
+inline constexpr int kConfigClientWidth = 513;
+inline constexpr int kConfigClientHeight = 401;
+inline constexpr const char* kConfigDesignCaption = "Vorlage";
+inline constexpr const char* kConfigCaption = "Orvandel - Solquera";
+
+// Rows stand in drawing order, bottom first, and parents before their
+// children; among siblings the keyboard's tab order runs from the top down.
+extern const std::span<const LayoutRow> kConfigControls;
+
+inline constexpr const char* kConfigDefaultButton = "Button9";
+inline constexpr const char* kTipsPage = "t4";
+inline constexpr const char* kInfoPictureResource = "#105";
+
+// The About text, one entry per line.
+inline constexpr int kMemoLineCount = 20;
+extern const std::array<const char*, kMemoLineCount> kAboutLines;
+// Line height of the form's font: the link labels lie over the memo's lines
+// by this measure.
+inline constexpr int kMemoLineHeight = 13;

@@ -1,0 +1,281 @@
+#include "slideshow/BuiltInView.h"
+
+#include <optional>
+#include <string>
+
+#include "slideshow/PageImage.h"
+#include "slideshow/PageReader.h"
+#include "slideshow/TransitionPainter.h"
+#include "ui/Error.h"
+
+namespace {
+
+constexpr const char* kWindowClass = "SolqueraBuiltInView";
+constexpr int kDesignLeft = 56;
+constexpr int kDesignTop = 140;
+constexpr int kDesignWidth = 545;
+constexpr int kDesignHeight = 429;
+constexpr UINT_PTR kFrameTimer = 1;
+// As often as the system's timers go; the frame shows the progress of its own moment.
+constexpr UINT kFrameIntervalMs = 10;
+
+[[noreturn]] __attribute__((noinline)) void RaiseViewError(const std::string& message) {
+    throw Error("PageError", message, __builtin_return_address(0));
+}
+
+// The whole file, through the system code page's file names.
+std::string ReadWholeFile(const std::string& path, const char* what) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        RaiseViewError(std::string("The ") + what + " '" + path + "' cannot be opened (system error " +
+                       std::to_string(GetLastError()) + ").");
+    }
+    std::string bytes;
+    LARGE_INTEGER size{};
+    bool read = GetFileSizeEx(file, &size) && size.QuadPart < (LONGLONG{1} << 30);
+    if (read) {
+        bytes.resize(static_cast<std::size_t>(size.QuadPart));
+        DWORD done = 0;
+        read = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+               done == bytes.size();
+    }
+    const DWORD error = GetLastError();
+    CloseHandle(file);
+    if (!read) {
+        RaiseViewError(std::string("The ") + what + " '" + path + "' cannot be read (system error " +
+                       std::to_string(error) + ").");
+    }
+    return bytes;
+}
+
+// A relative image source is relative to the page, as in any browser.
+std::string ResolveAgainstPage(const std::string& source, const std::string& pageFile) {
+    const bool absolute = (source.size() >= 2 && source[1] == ':') || source[0] == '\\' || source[0] == '/';
+    if (absolute) return source;
+    const std::size_t slash = pageFile.find_last_of("\\/");
+    return slash == std::string::npos ? source : pageFile.substr(0, slash + 1) + source;
+}
+
+int Width(const RECT& rect) {
+    return rect.right - rect.left;
+}
+int Height(const RECT& rect) {
+    return rect.bottom - rect.top;
+}
+
+class BuiltInView final : public PageView {
+public:
+    BuiltInView(HWND parent, RandomGenerator& random);
+    ~BuiltInView() override;
+    BuiltInView(const BuiltInView&) = delete;
+    BuiltInView& operator=(const BuiltInView&) = delete;
+
+    void Navigate(const std::string& pageFile) override;
+    void SetLeft(int left) override;
+    void SetBounds(int left, int top, int width, int height) override;
+    int ClientWidth() const override;
+    void SetClientWidth(int width) override;
+    void Show() override;
+
+private:
+    static void RegisterWindowClass();
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    PixelRect ShownArea() const;
+    void ChangePage(const TransitionPlan& plan);
+    void NextFrame();
+    void FollowPlacement();
+    void Paint();
+
+    HWND window_ = nullptr;
+    RandomGenerator& random_;
+    // The page shown last: its photograph, exit transition and picture.
+    std::optional<PlacedPhoto> photo_;
+    ExitTransition exit_;
+    PixelRect area_;  // in the page's coordinates, which are the client area's
+    std::unique_ptr<TransitionPainter> painter_;
+    TransitionPlan plan_;
+    ULONGLONG transitionStart_ = 0;
+};
+
+void BuiltInView::RegisterWindowClass() {
+    static const ATOM atom = [] {
+        WNDCLASSEXA windowClass{};
+        windowClass.cbSize = sizeof windowClass;
+        windowClass.lpfnWndProc = WindowProc;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+        windowClass.lpszClassName = kWindowClass;
+        return RegisterClassExA(&windowClass);
+    }();
+    if (!atom) RaiseViewError("The page view's window class cannot be registered.");
+}
+
+BuiltInView::BuiltInView(HWND parent, RandomGenerator& random) : random_(random) {
+    RegisterWindowClass();
+    // The sunken edge is the control's two-pixel frame: the slideshow places
+    // the view so that the frame lies outside its window.
+    CreateWindowExA(WS_EX_CLIENTEDGE, kWindowClass, "", WS_CHILD | WS_VISIBLE, kDesignLeft, kDesignTop,
+                    kDesignWidth, kDesignHeight, parent, nullptr, GetModuleHandleA(nullptr), this);
+    if (!window_) RaiseViewError("The page view's window cannot be created.");
+    FollowPlacement();
+}
+
+BuiltInView::~BuiltInView() {
+    if (window_) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK BuiltInView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* creating = static_cast<BuiltInView*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        creating->window_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
+    }
+    auto* view = reinterpret_cast<BuiltInView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return view ? view->HandleMessage(window, message, wParam, lParam)
+                : DefWindowProcA(window, message, wParam, lParam);
+}
+
+LRESULT BuiltInView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;  // painting covers every pixel
+        case WM_PAINT:
+            Paint();
+            return 0;
+        case WM_TIMER:
+            if (wParam == kFrameTimer) NextFrame();
+            return 0;
+        case WM_WINDOWPOSCHANGED:
+            FollowPlacement();
+            break;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            window_ = nullptr;
+            break;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// The part of the client area that the parent window shows: the transitions
+// are played there, so that their shapes are centred in what the user sees.
+PixelRect BuiltInView::ShownArea() const {
+    RECT client;
+    GetClientRect(window_, &client);
+    RECT parent;
+    GetClientRect(GetParent(window_), &parent);
+    MapWindowPoints(GetParent(window_), window_, reinterpret_cast<POINT*>(&parent), 2);
+    const PixelRect shown = Intersection({0, 0, client.right, client.bottom},
+                                         {parent.left, parent.top, parent.right, parent.bottom});
+    return shown.Empty() ? PixelRect{0, 0, 1, 1} : shown;
+}
+
+void BuiltInView::Navigate(const std::string& pageFile) {
+    if (!window_) RaiseViewError("The page view cannot show '" + pageFile + "': the view no longer exists.");
+    // Everything that can fail comes first: a page that cannot be shown leaves the view as it was.
+    PageContent page;
+    std::optional<PlacedPhoto> photo;
+    try {
+        page = ReadPage(ReadWholeFile(pageFile, "page"));
+        if (page.photo) {
+            // Decoded now: the photo file is rewritten for the next page.
+            const std::string source = ResolveAgainstPage(page.photo->source, pageFile);
+            const std::string jpeg = ReadWholeFile(source, "photograph");
+            photo = PlacePhotoOnPage(jpeg.data(), jpeg.size(), *page.photo);
+        }
+    } catch (const Error& error) {
+        RaiseViewError("'" + pageFile + "': " + error.what());
+    }
+    const TransitionPlan plan = painter_ ? PlanTransition(exit_, random_) : TransitionPlan{};
+    // The parent may have changed its size since the view was placed (a window
+    // that is maximised late); the old page is redrawn to the area shown now.
+    FollowPlacement();
+    photo_ = std::move(photo);
+    exit_ = page.exit;
+    ChangePage(plan);
+}
+
+// From what the screen shows now (the old page, or a transition halfway) to the current page.
+void BuiltInView::ChangePage(const TransitionPlan& plan) {
+    const bool fromScreen = painter_ && plan.kind != TransitionPlan::Kind::Cut;
+    const PixelImage shown =
+        fromScreen ? painter_->Frame().ToImage() : PixelImage(area_.Width(), area_.Height());
+    painter_ = std::make_unique<TransitionPainter>(shown, RenderPage(photo_, area_), plan);
+    plan_ = plan;
+    transitionStart_ = GetTickCount64();
+    KillTimer(window_, kFrameTimer);
+    NextFrame();
+    if (plan.kind != TransitionPlan::Kind::Cut) SetTimer(window_, kFrameTimer, kFrameIntervalMs, nullptr);
+}
+
+void BuiltInView::NextFrame() {
+    if (!painter_) return;
+    const double progress =
+        TransitionProgress(plan_, static_cast<std::int64_t>(GetTickCount64() - transitionStart_));
+    painter_->DrawFrame(progress);
+    if (progress >= 1.0) KillTimer(window_, kFrameTimer);
+    InvalidateRect(window_, nullptr, FALSE);
+    UpdateWindow(window_);
+}
+
+// A new size or place shows the current page at once, without a transition.
+void BuiltInView::FollowPlacement() {
+    const PixelRect area = ShownArea();
+    if (area == area_) return;
+    area_ = area;
+    if (painter_) ChangePage(TransitionPlan{});
+}
+
+void BuiltInView::Paint() {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window_, &paint);
+    if (painter_) {
+        const DibSection& frame = painter_->Frame();
+        BitBlt(dc, area_.left, area_.top, frame.Width(), frame.Height(), frame.Dc(), 0, 0, SRCCOPY);
+        ExcludeClipRect(dc, area_.left, area_.top, area_.left + frame.Width(), area_.top + frame.Height());
+    }
+    RECT client;
+    GetClientRect(window_, &client);
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EndPaint(window_, &paint);
+}
+
+void BuiltInView::SetLeft(int left) {
+    if (!window_) return;
+    RECT bounds;
+    GetWindowRect(window_, &bounds);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&bounds), 2);
+    SetWindowPos(window_, nullptr, left, bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void BuiltInView::SetBounds(int left, int top, int width, int height) {
+    if (window_) MoveWindow(window_, left, top, width, height, TRUE);
+}
+
+int BuiltInView::ClientWidth() const {
+    if (!window_) return 0;
+    RECT client;
+    GetClientRect(window_, &client);
+    return Width(client);
+}
+
+void BuiltInView::SetClientWidth(int width) {
+    if (!window_) return;
+    RECT bounds;
+    GetWindowRect(window_, &bounds);
+    const int frame = Width(bounds) - ClientWidth();
+    SetWindowPos(window_, nullptr, 0, 0, width + frame, Height(bounds),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void BuiltInView::Show() {
+    if (window_) ShowWindow(window_, SW_SHOWNA);
+}
+
+}  // namespace
+
+std::unique_ptr<PageView> CreateBuiltInView(HWND parent, RandomGenerator& random) {
+    return std::make_unique<BuiltInView>(parent, random);
+}

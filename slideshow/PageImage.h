@@ -1,0 +1,23 @@
+// A page as the built-in view shows it: black, with the photograph of a photo
+// page decoded, sized and placed as the page says.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+
+#include "slideshow/PageReader.h"
+#include "slideshow/PixelImage.h"
+#include "slideshow/PixelRect.h"
+
+struct PlacedPhoto {
+    PixelImage picture;   // at its size on the page
+    PixelRect placement;  // in page coordinates
+    PixelRect clip;       // the cell, which hides what lies outside it
+};
+
+// Decodes the photograph (JPEG bytes) for the page's photo element. Raises an
+// Error when the bytes are not a readable JPEG image.
+PlacedPhoto PlacePhotoOnPage(const void* jpeg, std::size_t size, const PagePhoto& photo);
+
+// The part `area` (page coordinates) of the page, as a picture of the area's size.
+PixelImage RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area);

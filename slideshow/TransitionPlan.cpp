@@ -1,0 +1,37 @@
+#include "slideshow/TransitionPlan.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "slideshow/RevealPatterns.h"
+
+TransitionPlan PlanTransition(const ExitTransition& exit, RandomGenerator& random) {
+    TransitionPlan plan;
+    if (exit.durationMs <= 0) return plan;
+    plan.durationMs = exit.durationMs;
+    switch (exit.kind) {
+        case ExitTransition::Kind::Cut:
+            break;
+        case ExitTransition::Kind::Fade:
+            plan.kind = TransitionPlan::Kind::Fade;
+            break;
+        case ExitTransition::Kind::Reveal:
+            if (exit.pattern == kRandomRevealPattern) {
+                plan.pattern = random.Draw(kRevealPatternCount);
+            } else if (IsRevealPattern(exit.pattern)) {
+                plan.pattern = exit.pattern;
+            } else {
+                break;
+            }
+            plan.kind = TransitionPlan::Kind::Reveal;
+            plan.seed = static_cast<std::uint32_t>(random.Draw(std::numeric_limits<std::int32_t>::max()));
+            break;
+    }
+    if (plan.kind == TransitionPlan::Kind::Cut) plan.durationMs = 0;
+    return plan;
+}
+
+double TransitionProgress(const TransitionPlan& plan, std::int64_t elapsedMs) {
+    if (plan.durationMs <= 0) return 1.0;
+    return std::clamp(static_cast<double>(elapsedMs) / plan.durationMs, 0.0, 1.0);
+}

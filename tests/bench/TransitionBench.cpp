@@ -1,0 +1,152 @@
+// Prints what the built-in view's work costs on this machine: decoding a
+// photograph in full and scaled down, and one frame of each effect at full
+// screen and preview size, drawn and copied to a window on the screen.
+// Usage: transition_bench [photo.jpg]   (the screen must be 1920 x 1080 or larger)
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "slideshow/PageImage.h"
+#include "slideshow/ScaledJpeg.h"
+#include "slideshow/TransitionPainter.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+constexpr int kFramesPerTransition = 180;  // three seconds at 60 frames per second
+constexpr double kFrameBudgetMs = 1000.0 / 60;
+
+double MillisecondsOf(const std::function<void()>& work, int runs) {
+    const auto start = Clock::now();
+    for (int i = 0; i < runs; ++i) work();
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count() / runs;
+}
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
+}
+
+void BenchDecoding(const std::string& jpeg) {
+    const PixelSize size = ReadJpegSize(jpeg.data(), jpeg.size());
+    std::printf("Decoding a %d x %d photograph (%zu bytes):\n", size.width, size.height, jpeg.size());
+    const struct {
+        const char* what;
+        PixelSize wanted;
+    } rows[] = {
+        {"full size", size},
+        {"half size", {size.width / 2, size.height / 2}},
+        {"for a 152 x 112 preview", {149, 112}},
+        {"an eighth", {size.width / 8, size.height / 8}},
+    };
+    for (const auto& row : rows) {
+        const int scale = JpegScaleDenominator(size, row.wanted);
+        const double ms = MillisecondsOf([&] { DecodeJpegScaled(jpeg.data(), jpeg.size(), row.wanted); }, 20);
+        std::printf("  %-26s 1/%d  %7.2f ms\n", row.what, scale, ms);
+    }
+    PagePhoto photo;
+    photo.fit = PhotoFit::Height;
+    for (const auto& [width, height] : {std::pair{1920, 1080}, {152, 112}}) {
+        photo.cell = {width, height};
+        const double ms = MillisecondsOf([&] { PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo); }, 10);
+        std::printf("  decoded and sized for %4d x %4d: %7.2f ms\n", width, height, ms);
+    }
+}
+
+HWND ShowTarget(int width, int height) {
+    WNDCLASSA windowClass{};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = "TransitionBench";
+    RegisterClassA(&windowClass);
+    const HWND window =
+        CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE, 0, 0, width,
+                        height, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+    return window;
+}
+
+struct Effect {
+    std::string name;
+    TransitionPlan plan;
+};
+
+std::vector<Effect> Effects() {
+    std::vector<Effect> effects;
+    RandomGenerator random(1);
+    for (std::int32_t pattern = 0; pattern <= kRandomRevealPattern; ++pattern) {
+        const TransitionPlan plan = PlanTransition({ExitTransition::Kind::Reveal, pattern, 3000}, random);
+        effects.push_back({pattern == kRandomRevealPattern
+                               ? "24 random (pattern " + std::to_string(plan.pattern) + ")"
+                               : std::to_string(pattern) + " reveal",
+                           plan});
+    }
+    effects.insert(effects.end() - 1,
+                   {"23 fade", PlanTransition({ExitTransition::Kind::Fade, 0, 3000}, random)});
+    return effects;
+}
+
+// Frame = drawing the transition's next frame and copying it to the window.
+void BenchFrames(const std::string& jpeg, int width, int height) {
+    PagePhoto photo;
+    photo.cell = {width, height};
+    photo.fit = PhotoFit::Height;
+    const PixelRect area{0, 0, width, height};
+    const PixelImage from = RenderPage(PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo), area);
+    photo.fit = PhotoFit::Width;
+    const PixelImage to = RenderPage(PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo), area);
+    const HWND window = ShowTarget(width, height);
+    const HDC screen = GetDC(window);
+    std::printf("\nFrames at %d x %d (%d frames each; budget %.1f ms):\n", width, height,
+                kFramesPerTransition, kFrameBudgetMs);
+    std::printf("  %-28s %9s %9s %9s %8s\n", "effect", "setup ms", "mean ms", "worst ms", "fps");
+    for (const Effect& effect : Effects()) {
+        std::unique_ptr<TransitionPainter> painter;
+        const double setup =
+            MillisecondsOf([&] { painter = std::make_unique<TransitionPainter>(from, to, effect.plan); }, 1);
+        double total = 0;
+        double worst = 0;
+        for (int frame = 1; frame <= kFramesPerTransition; ++frame) {
+            const double ms = MillisecondsOf(
+                [&] {
+                    painter->DrawFrame(double(frame) / kFramesPerTransition);
+                    const DibSection& shown = painter->Frame();
+                    BitBlt(screen, 0, 0, shown.Width(), shown.Height(), shown.Dc(), 0, 0, SRCCOPY);
+                    GdiFlush();
+                },
+                1);
+            total += ms;
+            worst = std::max(worst, ms);
+        }
+        const double mean = total / kFramesPerTransition;
+        std::printf("  %-28s %9.2f %9.2f %9.2f %8.0f%s\n", effect.name.c_str(), setup, mean, worst,
+                    1000 / mean, mean > kFrameBudgetMs ? "  MISSES 60 fps" : "");
+    }
+    ReleaseDC(window, screen);
+    DestroyWindow(window);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::string path = argc > 1 ? argv[1] : std::string(SOLQUERA_PHOTO_DIR) + "\\110.jpg";
+    const std::string jpeg = ReadFile(path);
+    if (jpeg.empty()) {
+        std::fprintf(stderr, "cannot read %s\n", path.c_str());
+        return 1;
+    }
+    BenchDecoding(jpeg);
+    BenchFrames(jpeg, 1920, 1080);
+    BenchFrames(jpeg, 152, 112);
+    return 0;
+}

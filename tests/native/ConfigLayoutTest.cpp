@@ -1,0 +1,87 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "config/ConfigLayout.h"
+#include "config/LinkTargets.h"
+
+namespace {
+
+const LayoutRow& Row(const char* name) {
+    const int index = RowIndex(kConfigControls, name);
+    EXPECT_GE(index, 0) << name;
+    return kConfigControls[static_cast<std::size_t>(index < 0 ? 0 : index)];
+}
+
+// Controls are made row by row, so a parent must come before its children;
+// and a child outside its parent's area would be cut off.
+TEST(ConfigLayout, ParentsComeFirstAndHoldTheirChildren) {
+    std::set<std::string> made;
+    for (const LayoutRow& row : kConfigControls) {
+        SCOPED_TRACE(row.name);
+        EXPECT_TRUE(made.insert(row.name).second) << "name used twice";
+        if (!row.parent) continue;
+        ASSERT_TRUE(made.count(row.parent)) << "parent " << row.parent << " comes later";
+        const LayoutRow& parent = Row(row.parent);
+        if (row.kind == ControlKind::Page) {
+            EXPECT_EQ(parent.kind, ControlKind::PageControl);
+            continue;
+        }
+        const Bounds& area = parent.kind == ControlKind::Page ? Row(parent.parent).bounds : parent.bounds;
+        EXPECT_GE(row.bounds.left, 0);
+        EXPECT_GE(row.bounds.top, 0);
+        EXPECT_LE(row.bounds.left + row.bounds.width, area.width);
+        EXPECT_LE(row.bounds.top + row.bounds.height, area.height);
+    }
+}
+
+// Enter and Escape arrive as commands IDOK (1) and IDCANCEL (2); a control
+// with either id would be clicked by them.
+TEST(ConfigLayout, NoControlTakesTheIdsOfTheDialogKeys) {
+    for (int id : {1, 2}) EXPECT_EQ(RowOfId(kConfigControls, id), nullptr) << id;
+    EXPECT_EQ(ControlIdOf(kConfigControls, "PageControl1"), kFirstControlId);
+    EXPECT_EQ(RowOfId(kConfigControls, ControlIdOf(kConfigControls, "Button9"))->name,
+              std::string("Button9"));
+    EXPECT_EQ(ControlIdOf(kConfigControls, "NoSuchControl"), 0);
+}
+
+// Every click goes to a handler that exists, and every link is reachable.
+TEST(ConfigLayout, EveryClickHasItsHandlerAndEveryLinkItsControl) {
+    std::set<std::string> clicked;
+    for (const LayoutRow& row : kConfigControls) {
+        if (!row.properties.onClick) continue;
+        const std::string handler = row.properties.onClick;
+        clicked.insert(handler);
+        if (handler == "Button9Click" || handler == "Button10Click") continue;
+        EXPECT_NE(LinkAddressOf(row.properties.onClick), nullptr) << row.name << ": " << handler;
+    }
+    for (const LinkTarget& target : kLinkTargets) {
+        EXPECT_TRUE(clicked.count(target.handler)) << target.handler << " has no control";
+        EXPECT_TRUE(std::string(target.address).starts_with("http://")) << target.address;
+    }
+    EXPECT_EQ(LinkAddressOf("Button9Click"), nullptr);
+}
+
+// The two link labels lie exactly over the maker's name in the About text.
+TEST(ConfigLayout, LinkLabelsCoverTheirLinesOfTheAboutText) {
+    const LayoutRow& memo = Row("Memo1");
+    for (const auto& [label, line] : {std::pair{"StaticText1", 14}, std::pair{"StaticText5", 17}}) {
+        SCOPED_TRACE(label);
+        const LayoutRow& row = Row(label);
+        EXPECT_EQ(row.bounds.top, memo.bounds.top + (line - 1) * kMemoLineHeight);
+        EXPECT_STREQ(row.properties.caption, kAboutLines[static_cast<std::size_t>(line - 1)]);
+        EXPECT_GE(row.bounds.left, memo.bounds.left);
+        EXPECT_LE(row.bounds.left + row.bounds.width, memo.bounds.left + memo.bounds.width);
+    }
+    EXPECT_LE(kMemoLineCount * kMemoLineHeight, memo.bounds.height) << "the whole text fits";
+}
+
+TEST(ConfigLayout, TheDialogOpensOnTipsWithOkAsTheDefaultButton) {
+    EXPECT_EQ(Row(kTipsPage).kind, ControlKind::Page);
+    EXPECT_STREQ(Row(kTipsPage).properties.caption, "Tips");
+    EXPECT_STREQ(Row(kConfigDefaultButton).properties.caption, "OK");
+    EXPECT_STREQ(Row(kConfigDefaultButton).properties.onClick, "Button9Click");
+}
+
+}  // namespace

@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <vector>
+
+#include <jpeglib.h>
+
+#include "ui/Error.h"
+#include "ui/JpegDecoder.h"
+
+namespace {
+
+using Bytes = std::vector<unsigned char>;
+
+// A JPEG file made here, at the best quality, so that colours come back
+// nearly unchanged. Pixels hold red, green, blue or one grey byte each.
+Bytes Encode(int width, int height, int components, const Bytes& pixels) {
+    jpeg_compress_struct encoder;
+    jpeg_error_mgr errors;
+    encoder.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&encoder);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&encoder, &buffer, &size);
+    encoder.image_width = static_cast<JDIMENSION>(width);
+    encoder.image_height = static_cast<JDIMENSION>(height);
+    encoder.input_components = components;
+    encoder.in_color_space = components == 3 ? JCS_RGB : JCS_GRAYSCALE;
+    jpeg_set_defaults(&encoder);
+    jpeg_set_quality(&encoder, 100, TRUE);
+    jpeg_start_compress(&encoder, TRUE);
+    while (encoder.next_scanline < encoder.image_height) {
+        auto row = const_cast<JSAMPROW>(pixels.data() + encoder.next_scanline * width * components);
+        jpeg_write_scanlines(&encoder, &row, 1);
+    }
+    jpeg_finish_compress(&encoder);
+    jpeg_destroy_compress(&encoder);
+    Bytes file(buffer, buffer + size);
+    std::free(buffer);
+    return file;
+}
+
+// Left half red, right half blue.
+Bytes TwoColours(int width, int height) {
+    Bytes pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool left = x < width / 2;
+            pixels.insert(pixels.end(), {static_cast<unsigned char>(left ? 255 : 0), 0,
+                                         static_cast<unsigned char>(left ? 0 : 255)});
+        }
+    }
+    return pixels;
+}
+
+void ExpectPixel(const DecodedImage& image, int x, int y, int blue, int green, int red) {
+    const std::uint8_t* pixel = image.pixels.data() + image.stride * static_cast<std::size_t>(y) + 3 * x;
+    EXPECT_NEAR(pixel[0], blue, 8) << "blue at " << x << "," << y;
+    EXPECT_NEAR(pixel[1], green, 8) << "green at " << x << "," << y;
+    EXPECT_NEAR(pixel[2], red, 8) << "red at " << x << "," << y;
+}
+
+TEST(JpegDecoder, ColoursComeOutBlueGreenRedInRowsOfWholeWords) {
+    // 37 pixels make 111 bytes a row, padded to 112.
+    const Bytes file = Encode(37, 16, 3, TwoColours(37, 16));
+    const DecodedImage image = DecodeJpeg24(file.data(), file.size());
+    EXPECT_EQ(image.width, 37);
+    EXPECT_EQ(image.height, 16);
+    EXPECT_EQ(image.stride, 112u);
+    ASSERT_EQ(image.pixels.size(), 112u * 16);
+    ExpectPixel(image, 2, 2, 0, 0, 255);    // red
+    ExpectPixel(image, 34, 13, 255, 0, 0);  // blue
+}
+
+TEST(JpegDecoder, GreyscaleComesOutInColour) {
+    const Bytes file = Encode(8, 8, 1, Bytes(64, 200));
+    const DecodedImage image = DecodeJpeg24(file.data(), file.size());
+    EXPECT_EQ(image.stride, 24u);
+    ExpectPixel(image, 5, 5, 200, 200, 200);
+}
+
+TEST(JpegDecoder, DataThatIsNoJpegRaisesTheDecodersMessage) {
+    const Bytes file = Encode(16, 16, 3, TwoColours(16, 16));
+    const Bytes garbage = {'B', 'M', 0, 0, 0, 0};
+    const Bytes headerOnly(file.begin(), file.begin() + 20);
+    for (const Bytes* data : {&garbage, &headerOnly}) {
+        try {
+            DecodeJpeg24(data->data(), data->size());
+            ADD_FAILURE() << "no error for " << data->size() << " bytes";
+        } catch (const Error& error) {
+            EXPECT_STREQ(error.TypeName(), "JpegError");
+            EXPECT_TRUE(std::string(error.what()).starts_with("JPEG-Fehler: ")) << error.what();
+        }
+    }
+    EXPECT_THROW(DecodeJpeg24(nullptr, 0), Error);
+}
+
+}  // namespace

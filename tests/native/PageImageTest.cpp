@@ -1,0 +1,148 @@
+// Decoding, scaling and placing the photograph of a page.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <optional>
+#include <string>
+
+#include "slideshow/PageImage.h"
+#include "slideshow/ScaledJpeg.h"
+#include "tests/native/TestJpeg.h"
+#include "ui/Error.h"
+
+namespace {
+
+constexpr std::uint32_t kBlack = 0;
+
+std::uint32_t Red(std::uint32_t pixel) {
+    return (pixel >> 16) & 0xFF;
+}
+std::uint32_t Green(std::uint32_t pixel) {
+    return (pixel >> 8) & 0xFF;
+}
+std::uint32_t Blue(std::uint32_t pixel) {
+    return pixel & 0xFF;
+}
+
+// Within a few steps per channel: JPEG is lossy.
+bool Near(std::uint32_t pixel, testjpeg::Rgb colour) {
+    const auto close = [](std::uint32_t a, std::uint8_t b) { return std::abs(int(a) - int(b)) <= 6; };
+    return close(Red(pixel), colour.red) && close(Green(pixel), colour.green) &&
+           close(Blue(pixel), colour.blue);
+}
+
+}  // namespace
+
+TEST(ScaledJpeg, DecodesNoLargerThanNeeded) {
+    const struct {
+        PixelSize image, wanted;
+        std::int32_t denominator;
+    } rows[] = {
+        {{1024, 768}, {1920, 1080}, 1},  // enlarged on screen
+        {{1024, 768}, {1024, 768}, 1},
+        {{1024, 768}, {512, 384}, 2},
+        {{1024, 768}, {511, 385}, 1},
+        {{1024, 768}, {149, 112}, 4},  // a preview: 1/8 would give 128 x 96
+        {{1024, 768}, {128, 96}, 8},
+        {{1024, 768}, {1, 1}, 8},
+        {{1024, 249}, {152, 37}, 4},
+        {{1023, 767}, {128, 96}, 8},  // sides round up: 128 x 96
+        {{7, 5}, {1, 1}, 8},
+        {{0, 0}, {0, 0}, 8},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(JpegScaleDenominator(row.image, row.wanted), row.denominator)
+            << row.image.width << "x" << row.image.height << " for " << row.wanted.width << "x"
+            << row.wanted.height;
+    }
+}
+
+TEST(ScaledJpeg, DecodesColoursAndScaledSize) {
+    const testjpeg::Rgb colour{200, 60, 30};
+    const auto jpeg = testjpeg::Solid(100, 60, colour);
+    const struct {
+        PixelSize wanted;
+        std::int32_t width, height;
+    } rows[] = {{{100, 60}, 100, 60}, {{50, 30}, 50, 30}, {{20, 10}, 25, 15}, {{1, 1}, 13, 8}};
+    for (const auto& row : rows) {
+        const PixelImage image = DecodeJpegScaled(jpeg.data(), jpeg.size(), row.wanted);
+        EXPECT_EQ(image.width, row.width);
+        EXPECT_EQ(image.height, row.height);
+        ASSERT_EQ(image.pixels.size(), std::size_t(row.width * row.height));
+        EXPECT_TRUE(Near(image.pixels[image.pixels.size() / 2], colour)) << std::hex << image.pixels[0];
+    }
+}
+
+TEST(ScaledJpeg, UnreadableDataRaisesTheDecodersError) {
+    const std::string notJpeg = "<html></html>";
+    auto truncated = testjpeg::Solid(16, 16, {1, 2, 3});
+    truncated.resize(20);
+    for (const auto& bytes : {std::vector<unsigned char>(notJpeg.begin(), notJpeg.end()), truncated}) {
+        try {
+            DecodeJpegScaled(bytes.data(), bytes.size(), {8, 8});
+            ADD_FAILURE() << "no error for " << bytes.size() << " bytes";
+        } catch (const Error& error) {
+            EXPECT_EQ(std::string(error.what()).rfind("JPEG-Fehler: ", 0), 0u) << error.what();
+        }
+    }
+}
+
+TEST(PixelImage, ScalingKeepsColoursAndOrder) {
+    // Left half red, right half blue: scaled either way, the halves stay apart.
+    PixelImage source(40, 20);
+    for (std::int32_t y = 0; y < 20; ++y) {
+        for (std::int32_t x = 0; x < 40; ++x) source.Row(y)[x] = x < 20 ? 0xFFFF0000u : 0xFF0000FFu;
+    }
+    for (const auto& [width, height] : {std::pair{40, 20}, {23, 11}, {80, 40}, {57, 33}, {1, 1}}) {
+        const PixelImage scaled = ScalePixelImage(source, width, height);
+        ASSERT_EQ(scaled.width, width);
+        ASSERT_EQ(scaled.height, height);
+        EXPECT_EQ(scaled.Row(height - 1)[0] & 0xFFFFFF, width > 1 ? 0xFF0000u : 0x7F007Fu) << width;
+        EXPECT_EQ(scaled.Row(0)[width - 1] & 0xFFFFFF, width > 1 ? 0x0000FFu : 0x7F007Fu) << width;
+    }
+}
+
+TEST(PageImage, PhotoLandsInItsPlaceAndTheRestIsBlack) {
+    const testjpeg::Rgb colour{30, 180, 90};
+    const auto jpeg = testjpeg::Solid(576, 768, colour);  // a portrait
+    PagePhoto photo;
+    photo.fit = PhotoFit::Height;
+    photo.table = {201, 151};
+    photo.cell = {200, 150};
+    const PlacedPhoto placed = PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo);
+    EXPECT_EQ(placed.placement, (PixelRect{44, 0, 156, 150}));
+    EXPECT_EQ(placed.picture.width, 112);
+    EXPECT_EQ(placed.picture.height, 150);
+
+    // The view shows more than the cell: the table's extra pixel and beyond stay black.
+    const PixelImage page = RenderPage(placed, {0, 0, 220, 160});
+    for (std::int32_t y = 0; y < 160; ++y) {
+        for (std::int32_t x = 0; x < 220; ++x) {
+            const bool inside = x >= 44 && x < 156 && y < 150;
+            const std::uint32_t pixel = page.Row(y)[x];
+            if (inside) {
+                ASSERT_TRUE(Near(pixel, colour)) << x << "," << y << " " << std::hex << pixel;
+            } else {
+                ASSERT_EQ(pixel & 0xFFFFFF, kBlack) << x << "," << y;
+            }
+        }
+    }
+    // An area that starts inside the page: the picture moves with it.
+    const PixelImage part = RenderPage(placed, {40, 10, 60, 20});
+    EXPECT_EQ(part.Row(0)[3] & 0xFFFFFF, kBlack);
+    EXPECT_TRUE(Near(part.Row(0)[4], colour));
+}
+
+TEST(PageImage, CellClipsAnOverhangingPhotoAndAStartPageIsBlack) {
+    PlacedPhoto wide;
+    wide.picture = PixelImage(30, 10, 0xFFFFFFFFu);
+    wide.placement = {-5, 0, 25, 10};
+    wide.clip = {0, 0, 20, 10};
+    const PixelImage page = RenderPage(wide, {0, 0, 30, 10});
+    EXPECT_EQ(page.Row(5)[0], 0xFFFFFFFFu);
+    EXPECT_EQ(page.Row(5)[19], 0xFFFFFFFFu);
+    EXPECT_EQ(page.Row(5)[20], kBlack);
+
+    const PixelImage start = RenderPage(std::nullopt, {0, 0, 8, 4});
+    EXPECT_EQ(start.pixels, std::vector<std::uint32_t>(32, kBlack));
+}

@@ -1,0 +1,182 @@
+// The built-in view reads back exactly what the page builder writes.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <optional>
+#include <string>
+
+#include "slideshow/PageReader.h"
+#include "slideshow/PageText.h"
+#include "slideshow/PhotoPlacement.h"
+#include "ui/Error.h"
+
+namespace {
+
+// The tag of a fixed effect, which is the reveal pattern of its number (23 aside).
+std::string RevealTag(std::int32_t effect) {
+    RandomGenerator unused;
+    return ChooseExitMeta(effect, unused);
+}
+
+std::string FadeTag() {
+    RandomGenerator unused;
+    return ChooseExitMeta(23, unused);
+}
+
+std::optional<std::string> ReadError(const std::string& text) {
+    try {
+        ReadPage(text);
+    } catch (const Error& error) {
+        return error.what();
+    }
+    return std::nullopt;
+}
+
+void ExpectReveal(const ExitTransition& exit, std::int32_t pattern) {
+    EXPECT_EQ(exit.kind, ExitTransition::Kind::Reveal);
+    EXPECT_EQ(exit.pattern, pattern);
+    EXPECT_EQ(exit.durationMs, 3000);
+}
+
+}  // namespace
+
+TEST(PageReader, StartPageIsBlackWithItsExitTransition) {
+    const PageContent fade = ReadPage(StartPage(FadeTag()));
+    EXPECT_EQ(fade.exit.kind, ExitTransition::Kind::Fade);
+    EXPECT_EQ(fade.exit.durationMs, 3000);
+    EXPECT_FALSE(fade.photo.has_value());
+
+    for (const std::int32_t pattern : {0, 12, 22, 25, -1, INT32_MIN, INT32_MAX}) {
+        const PageContent page = ReadPage(StartPage(RevealTag(pattern)));
+        ExpectReveal(page.exit, pattern);
+        EXPECT_FALSE(page.photo.has_value());
+    }
+}
+
+TEST(PageReader, RandomEffectGivesPattern23OrTheFade) {
+    RandomGenerator random(5);
+    bool sawPattern23 = false;
+    bool sawFade = false;
+    while (!sawPattern23 || !sawFade) {
+        const ExitTransition exit = ReadPage(StartPage(ChooseExitMeta(24, random))).exit;
+        if (exit.kind == ExitTransition::Kind::Fade) {
+            sawFade = true;
+        } else {
+            ExpectReveal(exit, 23);
+            sawPattern23 = true;
+        }
+    }
+}
+
+TEST(PageReader, PhotoPageGivesTableCellSourceAndFit) {
+    const struct {
+        std::string path;
+        PhotoFit fit;
+    } rows[] = {
+        {"C:\\users\\root\\Temp\\inst1A2B.jpg", PhotoFit::Height},
+        {"C:\\users\\root\\Temp\\inst1A2B.jpg", PhotoFit::Width},
+        {"C:\\Documents and Settings\\J\xFCrgen M\xFCller\\Lokale Einstellungen\\Temp\\inst7.jpg",
+         PhotoFit::Height},
+        {"D:\\Temp dir\\caf\xE9 \xA9 '1'\\inst\xFF.jpg", PhotoFit::Width},
+    };
+    for (const auto& row : rows) {
+        const PageContent page = ReadPage(PhotoPage(RevealTag(7), 800, 600, row.path, row.fit));
+        ExpectReveal(page.exit, 7);
+        ASSERT_TRUE(page.photo.has_value()) << row.path;
+        EXPECT_EQ(page.photo->source, row.path);
+        EXPECT_EQ(page.photo->fit, row.fit) << row.path;
+        EXPECT_EQ(page.photo->table.width, 801);
+        EXPECT_EQ(page.photo->table.height, 601);
+        EXPECT_EQ(page.photo->cell.width, 800);
+        EXPECT_EQ(page.photo->cell.height, 600);
+    }
+}
+
+TEST(PageReader, PageWithoutExitTagCuts) {
+    const PageContent page = ReadPage("<html><body bgcolor=\"#000000\"></body></html>");
+    EXPECT_EQ(page.exit.kind, ExitTransition::Kind::Cut);
+    EXPECT_FALSE(page.photo.has_value());
+}
+
+TEST(PageReader, ReadsTheTagsHtmlAllows) {
+    // Letter case, single quotes, fractional seconds, blanks around attributes.
+    const PageContent page = ReadPage(
+        "<HTML><HEAD><META HTTP-EQUIV='page-exit'  CONTENT='RevealTrans(duration=1.5,Transition=4)'></HEAD>"
+        "<BODY><TABLE WIDTH=11 HEIGHT=21><TR><TD HEIGHT='20' WIDTH='10'><IMG SRC='a b.jpg' WIDTH='100%'>");
+    ExpectReveal({page.exit.kind, page.exit.pattern, 3000}, 4);
+    EXPECT_EQ(page.exit.durationMs, 1500);
+    ASSERT_TRUE(page.photo.has_value());
+    EXPECT_EQ(page.photo->source, "a b.jpg");
+    EXPECT_EQ(page.photo->fit, PhotoFit::Width);
+    EXPECT_EQ(page.photo->cell.width, 10);
+    EXPECT_EQ(page.photo->cell.height, 20);
+}
+
+TEST(PageReader, PageItCannotReadRaisesAClearError) {
+    const std::string head = "<html><head>" + FadeTag() + "</head><body>";
+    const struct {
+        std::string text;
+        std::string says;
+    } rows[] = {
+        {"", "no HTML page"},
+        {"\xFF\xD8\xFF\xE0 JFIF", "no HTML page"},
+        {head + "<img src=\"x.jpg\" height=\"100%\">", "not in its table"},
+        {head + "<table width=\"9\" height=\"9\"><tr><td width=\"8\" height=\"8\"><img height=\"100%\">",
+         "no source"},
+        {head + "<table width=\"9\" height=\"9\"><tr><td width=\"8\" height=\"8\"><img src=\"x.jpg\">",
+         "neither"},
+        {head + "<table width=\"9\" height=\"9\"><tr><td width=\"8\" height=\"8\"><img src=\"x.jpg\" "
+                "height=\"100%\" width=\"100%\">",
+         "neither"},
+        {head + "<table width=\"nine\" height=\"9\"><tr><td width=\"8\" height=\"8\"><img src=\"x\" "
+                "height=\"100%\">",
+         "'nine' is not a whole number"},
+        {head + "<table width=\"9\" height=\"9\"><tr><td width=\"-8\" height=\"8\"><img src=\"x\" "
+                "height=\"100%\">",
+         "negative"},
+        {head + "<table width=\"9\"><tr><td width=\"8\" height=\"8\"><img src=\"x\" height=\"100%\">",
+         "height of <table> is missing"},
+        {head + "<img src=\"x.jpg", "not closed"},
+        {"<html><meta http-equiv=Page-Exit content=spinTrans(Duration=3)>", "'spinTrans' is unknown"},
+        {"<html><meta http-equiv=Page-Exit content=blendTrans(Duration=3>", "malformed"},
+        {"<html><meta http-equiv=Page-Exit content=revealTrans(Duration=3)>", "no transition number"},
+        {"<html><meta http-equiv=Page-Exit content=revealTrans(transition=3)>", "no duration"},
+        {"<html><meta http-equiv=Page-Exit content=revealTrans(Duration=x,transition=3)>", "'x'"},
+        {"<html><meta http-equiv=Page-Exit content=revealTrans(Duration=3,transition=99999999999)>",
+         "'99999999999' is not a whole number"},
+        {"<html><meta http-equiv=Page-Exit content=blendTrans(Duration=3,speed=2)>", "'speed=2' is unknown"},
+    };
+    for (const auto& row : rows) {
+        const auto error = ReadError(row.text);
+        ASSERT_TRUE(error.has_value()) << row.text;
+        EXPECT_NE(error->find("The page cannot be shown: "), std::string::npos) << *error;
+        EXPECT_NE(error->find(row.says), std::string::npos) << row.text << "\n gave: " << *error;
+    }
+}
+
+TEST(PhotoPlacement, FillsTheCellsHeightOrWidthCentred) {
+    const struct {
+        PhotoFit fit;
+        std::int32_t cellWidth, cellHeight, photoWidth, photoHeight;
+        PixelRect expected;
+    } rows[] = {
+        {PhotoFit::Width, 1024, 768, 1024, 768, {0, 0, 1024, 768}},
+        {PhotoFit::Width, 800, 600, 1024, 768, {0, 0, 800, 600}},
+        {PhotoFit::Height, 1024, 768, 576, 768, {224, 0, 800, 768}},      // portrait
+        {PhotoFit::Height, 1920, 1080, 1024, 768, {240, 0, 1680, 1080}},  // 4:3 on a wide screen
+        {PhotoFit::Width, 1024, 768, 1024, 249, {0, 259, 1024, 508}},     // flattest panorama
+        {PhotoFit::Height, 152, 112, 1024, 768, {1, 0, 150, 112}},        // 149.33 in a preview
+        {PhotoFit::Height, 796, 600, 531, 400, {0, 0, 796, 600}},         // 796.5 rounds to even
+        {PhotoFit::Height, 795, 600, 531, 400, {-1, 0, 795, 600}},        // wider than the cell
+    };
+    for (const auto& row : rows) {
+        PagePhoto photo;
+        photo.fit = row.fit;
+        photo.cell = {row.cellWidth, row.cellHeight};
+        const PixelRect placed = PlacePhoto(photo, {row.photoWidth, row.photoHeight});
+        EXPECT_EQ(placed, row.expected)
+            << row.photoWidth << "x" << row.photoHeight << " in " << row.cellWidth << "x" << row.cellHeight
+            << ": " << placed.left << "," << placed.top << " " << placed.Width() << "x" << placed.Height();
+        EXPECT_EQ(CellArea(photo), (PixelRect{0, 0, row.cellWidth, row.cellHeight}));
+    }
+}

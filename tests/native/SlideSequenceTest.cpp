@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+
+#include "slideshow/SlideSequence.h"
+
+namespace {
+
+struct FitCase {
+    std::int32_t photoWidth, photoHeight, windowWidth, windowHeight;
+    PhotoFit expected;
+};
+
+TEST(FitPhoto, FillsTheHeightOnlyWhenTheScaledPhotoIsNarrower) {
+    const FitCase cases[] = {
+        {800, 600, 1024, 768, PhotoFit::Width},   // s = 1024, not less than the window
+        {1024, 768, 1024, 768, PhotoFit::Width},  // exactly the window's proportions
+        {600, 800, 1024, 768, PhotoFit::Height},  // s = 576
+        {1024, 249, 1920, 1080, PhotoFit::Width}, // flattest panorama
+        {455, 768, 1920, 1080, PhotoFit::Height}, // narrowest portrait
+        {531, 400, 797, 600, PhotoFit::Height},   // 796.5 rounds to even 796 < 797
+        {531, 400, 796, 600, PhotoFit::Width},    // 796 is not less than 796
+        {533, 400, 799, 600, PhotoFit::Width},    // 799.5 rounds to even 800
+        {1024, 768, 152, 112, PhotoFit::Height},  // s = 149.33 in a small preview
+        {1024, 449, 152, 112, PhotoFit::Width},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(FitPhoto(row.photoWidth, row.photoHeight, row.windowWidth, row.windowHeight), row.expected)
+            << row.photoWidth << "x" << row.photoHeight << " in " << row.windowWidth << "x" << row.windowHeight;
+    }
+}
+
+// Runs ticks until count advances have happened; returns the tick number
+// (1-based) of each advance and the photograph it showed.
+struct Advance {
+    int tick;
+    std::string photo;
+};
+
+// The slideshow's state as it starts: countdown 20, index past the end.
+struct SlideClock {
+    std::int32_t countdown = kFirstCountdown;
+    std::int32_t photoIndex = kPhotoCount;
+};
+
+std::vector<Advance> RunAdvances(int count, SlideClock& clock, std::vector<std::string>& order,
+                                 RandomGenerator& random, int& reseeds) {
+    std::vector<Advance> advances;
+    const auto reseed = [&] { random.Seed(static_cast<std::uint32_t>(++reseeds)); };
+    for (int tick = 1; static_cast<int>(advances.size()) < count; ++tick) {
+        if (TickClock(clock.countdown, clock.photoIndex, order, random, reseed)) {
+            advances.push_back({tick, order[static_cast<std::size_t>(clock.photoIndex)]});
+        }
+    }
+    return advances;
+}
+
+TEST(SlideClock, FirstPhotoOnThe21stTickThenEvery61To90) {
+    SlideClock clock;
+    auto order = AscendingPlayOrder();
+    RandomGenerator random(7);
+    int reseeds = 0;
+    const auto advances = RunAdvances(200, clock, order, random, reseeds);
+    EXPECT_EQ(advances.front().tick, 21);
+    std::set<int> gaps;
+    for (std::size_t i = 1; i < advances.size(); ++i) {
+        const int gap = advances[i].tick - advances[i - 1].tick;
+        EXPECT_GE(gap, 61);
+        EXPECT_LE(gap, 90);
+        gaps.insert(gap);
+    }
+    EXPECT_GT(gaps.size(), 15u) << "the gaps should spread over the range";
+}
+
+TEST(SlideClock, EachPassShowsEveryPhotoOnceAndReshufflesFromWhereItStands) {
+    SlideClock clock;
+    auto order = AscendingPlayOrder();
+    RandomGenerator random(1);
+    int reseeds = 0;
+
+    const auto firstPass = RunAdvances(kPhotoCount, clock, order, random, reseeds);
+    EXPECT_EQ(reseeds, 1) << "one shuffle before the very first photograph";
+    EXPECT_NE(order, AscendingPlayOrder()) << "the first photograph comes from a shuffled order";
+    std::set<std::string> shown;
+    for (const auto& advance : firstPass) shown.insert(advance.photo);
+    EXPECT_EQ(shown.size(), static_cast<std::size_t>(kPhotoCount));
+
+    // The next shuffle starts from the order of the first pass, not from ascending.
+    auto expectedNext = order;
+    RandomGenerator replay;
+    replay.Seed(2);
+    TransposeRandomly(expectedNext, replay);
+
+    const auto secondPass = RunAdvances(kPhotoCount, clock, order, random, reseeds);
+    EXPECT_EQ(reseeds, 2);
+    EXPECT_EQ(order, expectedNext);
+    EXPECT_EQ(clock.photoIndex, kPhotoCount - 1);
+    shown.clear();
+    for (const auto& advance : secondPass) shown.insert(advance.photo);
+    EXPECT_EQ(shown.size(), static_cast<std::size_t>(kPhotoCount));
+}
+
+TEST(TransposeRandomly, KeepsTheEntriesAndHandlesTinyLists) {
+    RandomGenerator random(3);
+    std::vector<std::string> empty;
+    TransposeRandomly(empty, random);
+    EXPECT_TRUE(empty.empty());
+    std::vector<std::string> one{"7"};
+    TransposeRandomly(one, random);
+    EXPECT_EQ(one, std::vector<std::string>{"7"});
+    auto order = AscendingPlayOrder();
+    TransposeRandomly(order, random);
+    auto sorted = order;
+    std::sort(sorted.begin(), sorted.end());
+    auto ascending = AscendingPlayOrder();
+    std::sort(ascending.begin(), ascending.end());
+    EXPECT_EQ(sorted, ascending);
+}
+
+}  // namespace

@@ -1,0 +1,200 @@
+// The full-screen saver under Wine shows its pages through the built-in view:
+// the test reads the page the saver wrote, works out where the photograph
+// must be, and compares with what the screen shows.
+//
+// Needs the slideshow window to pick its view with HtmlEnginePlaysTransitions()
+// (the built-in one under Wine); until it does, these stay disabled.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "driver/DisplaySettings.h"
+#include "slideshow/DibSection.h"
+#include "slideshow/JpegHeader.h"
+#include "slideshow/PageReader.h"
+#include "slideshow/PhotoPlacement.h"
+#include "win/RegistryTestSupport.h"
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr const char* kFormClass = "SolqueraForm";
+// From the saver's start to its first photograph (21 ticks), and one transition with some time to spare.
+constexpr auto kFirstAdvance = 4s;
+constexpr auto kTransition = 3500ms;
+constexpr auto kLongestGap = 10s;
+
+std::string TempDirectory() {
+    char path[MAX_PATH + 1];
+    GetTempPathA(MAX_PATH, path);
+    return path;
+}
+
+// The saver's own temp files with one of its two extensions (Wine's unique
+// names keep only "ins" of the prefix).
+std::vector<std::string> SaverTempFiles(const char* extension) {
+    std::vector<std::string> paths;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((TempDirectory() + "ins*" + extension).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return paths;
+    do paths.push_back(TempDirectory() + found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return paths;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::string bytes;
+    const HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
+// The page the saver shows now, once it holds a photograph.
+std::optional<PageContent> CurrentPhotoPage(std::string& text) {
+    const std::vector<std::string> pages = SaverTempFiles(".htm");
+    if (pages.size() != 1) return std::nullopt;
+    text = ReadFileBytes(pages.front());
+    if (text.find("<img") == std::string::npos) return std::nullopt;
+    return ReadPage(text);
+}
+
+class ScreenShot {
+public:
+    ScreenShot()
+        : width_(GetSystemMetrics(SM_CXSCREEN)),
+          height_(GetSystemMetrics(SM_CYSCREEN)),
+          shot_(width_, height_) {
+        const HDC screen = GetDC(nullptr);
+        BitBlt(shot_.Dc(), 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+        GdiFlush();
+    }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int Channel(int x, int y, int channel) const {
+        return (shot_.Pixels()[y * width_ + x] >> (8 * channel)) & 0xFF;
+    }
+    bool IsBlack(int x, int y) const { return (shot_.Pixels()[y * width_ + x] & 0xFFFFFF) == 0; }
+
+private:
+    int width_;
+    int height_;
+    DibSection shot_;
+};
+
+class BuiltInViewSaverTest : public ::testing::Test {
+protected:
+    // No setting: the saver fades, its default.
+    void SetUp() override { registry_test::DeleteTree(registry_test::kOwnTree); }
+    void TearDown() override {
+        registry_test::DeleteTree(registry_test::kOwnTree);
+        for (const char* extension : {".htm", ".jpg"}) {
+            for (const std::string& path : SaverTempFiles(extension)) DeleteFileA(path.c_str());
+        }
+    }
+
+    void EndSaver(SaverProcess& saver, HWND window) {
+        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+        DWORD exitCode = 99;
+        EXPECT_TRUE(saver.WaitForExit(kPromptly, exitCode));
+        EXPECT_EQ(exitCode, 0u);
+    }
+};
+
+}  // namespace
+
+TEST_F(BuiltInViewSaverTest, FullScreenShowsThePhotographWhereTheFitRulePutsIt) {
+    SaverProcess saver("/s");
+    const HWND window = saver.WaitForWindow(kFormClass);
+    ASSERT_NE(window, nullptr);
+    std::string text;
+    std::optional<PageContent> page;
+    ASSERT_TRUE(WaitUntil([&] { return (page = CurrentPhotoPage(text)).has_value(); }, kFirstAdvance))
+        << "no photograph shown";
+    const std::string photo = ReadFileBytes(page->photo->source);
+    const PixelRect placed = Intersection(PlacePhoto(*page->photo, ReadJpegSize(photo.data(), photo.size())),
+                                          CellArea(*page->photo));
+    Pause(kTransition);
+    const ScreenShot shot;
+
+    // Inside, a photograph is rarely black; outside, the page is black to the pixel.
+    int inside = 0;
+    int lit = 0;
+    for (int y = 0; y < shot.Height(); y += 4) {
+        for (int x = 0; x < shot.Width(); x += 4) {
+            const bool nearEdge = x >= placed.left - 2 && x < placed.right + 2 && y >= placed.top - 2 &&
+                                  y < placed.bottom + 2 &&
+                                  !(x >= placed.left + 2 && x < placed.right - 2 && y >= placed.top + 2 &&
+                                    y < placed.bottom - 2);
+            if (nearEdge) continue;
+            if (x >= placed.left && x < placed.right && y >= placed.top && y < placed.bottom) {
+                ++inside;
+                lit += !shot.IsBlack(x, y);
+            } else {
+                ASSERT_TRUE(shot.IsBlack(x, y))
+                    << "(" << x << ", " << y << ") outside the photograph of " << text;
+            }
+        }
+    }
+    EXPECT_GT(lit, inside * 9 / 10) << "the photograph's place is dark: " << text;
+    EndSaver(saver, window);
+}
+
+TEST_F(BuiltInViewSaverTest, FadeHalfwayMixesTheTwoPhotographs) {
+    SaverProcess saver("/s");
+    const HWND window = saver.WaitForWindow(kFormClass);
+    ASSERT_NE(window, nullptr);
+    std::string text;
+    std::optional<PageContent> page;
+    ASSERT_TRUE(WaitUntil([&] { return (page = CurrentPhotoPage(text)).has_value(); }, kFirstAdvance));
+    Pause(kTransition);
+    const ScreenShot before;
+    // Every page names the same photo file, and two pages differ at most in
+    // their fit: the next photograph shows in the file's content.
+    const std::string firstPhoto = ReadFileBytes(page->photo->source);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            const auto next = CurrentPhotoPage(text);
+            return next && ReadFileBytes(next->photo->source) != firstPhoto;
+        },
+        kLongestGap))
+        << "no second photograph";
+    Pause(1500ms);
+    const ScreenShot halfway;
+    Pause(2000ms);
+    const ScreenShot after;
+
+    // Where the photographs differ clearly, halfway lies between them, away from both.
+    int differing = 0;
+    int mixed = 0;
+    for (int y = 0; y < before.Height(); y += 3) {
+        for (int x = 0; x < before.Width(); x += 3) {
+            for (int channel = 0; channel < 3; ++channel) {
+                const int from = before.Channel(x, y, channel);
+                const int to = after.Channel(x, y, channel);
+                if (std::abs(from - to) < 80) continue;
+                ++differing;
+                const int now = halfway.Channel(x, y, channel);
+                const int low = std::min(from, to);
+                const int high = std::max(from, to);
+                const int margin = (high - low) / 5;
+                mixed += now > low + margin && now < high - margin;
+            }
+        }
+    }
+    ASSERT_GT(differing, 1000) << "the two photographs hardly differ";
+    EXPECT_GT(mixed, differing * 8 / 10) << mixed << " of " << differing << " channels mixed";
+    EndSaver(saver, window);
+}

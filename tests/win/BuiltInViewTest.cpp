@@ -1,0 +1,296 @@
+// The built-in page view in a window of its own on the screen: the test
+// writes pages and photographs as the slideshow does, navigates, and reads
+// back what the screen shows.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <fstream>
+#include <optional>
+#include <string>
+
+#include "slideshow/BuiltInView.h"
+#include "slideshow/DibSection.h"
+#include "slideshow/PageText.h"
+#include "slideshow/SlideSequence.h"
+#include "tests/native/TestJpeg.h"
+#include "ui/Error.h"
+
+namespace {
+
+constexpr int kLeft = 100;
+constexpr int kTop = 80;
+constexpr int kWidth = 320;
+constexpr int kHeight = 240;
+constexpr testjpeg::Rgb kRed{220, 30, 30};
+constexpr testjpeg::Rgb kBlue{30, 30, 220};
+
+std::string Fade() {
+    RandomGenerator unused;
+    return ChooseExitMeta(23, unused);
+}
+
+std::string Reveal(std::int32_t pattern) {
+    RandomGenerator unused;
+    return ChooseExitMeta(pattern, unused);
+}
+
+std::string TempPath(const std::string& name) {
+    char directory[MAX_PATH];
+    GetTempPathA(MAX_PATH, directory);
+    return std::string(directory) + name;
+}
+
+void WriteFile(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+void WriteJpeg(const std::string& path, int width, int height, testjpeg::Rgb colour) {
+    const auto jpeg = testjpeg::Solid(width, height, colour);
+    WriteFile(path, std::string(jpeg.begin(), jpeg.end()));
+}
+
+void PumpFor(DWORD milliseconds) {
+    const DWORD start = GetTickCount();
+    do {
+        MSG message;
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
+        Sleep(5);
+    } while (GetTickCount() - start < milliseconds);
+}
+
+// What the screen shows of the test window, pixel by pixel.
+class Screenshot {
+public:
+    Screenshot() : shot_(kWidth, kHeight) {
+        const HDC screen = GetDC(nullptr);
+        BitBlt(shot_.Dc(), 0, 0, kWidth, kHeight, screen, kLeft, kTop, SRCCOPY);
+        ReleaseDC(nullptr, screen);
+        GdiFlush();
+    }
+    int Red(int x, int y) const { return (Pixel(x, y) >> 16) & 0xFF; }
+    int Green(int x, int y) const { return (Pixel(x, y) >> 8) & 0xFF; }
+    int Blue(int x, int y) const { return Pixel(x, y) & 0xFF; }
+    bool IsBlack(int x, int y) const { return (Pixel(x, y) & 0xFFFFFF) == 0; }
+    bool IsNear(int x, int y, testjpeg::Rgb colour) const {
+        return std::abs(Red(x, y) - colour.red) < 24 && std::abs(Green(x, y) - colour.green) < 24 &&
+               std::abs(Blue(x, y) - colour.blue) < 24;
+    }
+
+private:
+    std::uint32_t Pixel(int x, int y) const { return shot_.Pixels()[y * kWidth + x]; }
+    DibSection shot_;
+};
+
+// One shown, topmost test window for the whole suite: Wine under a bare X
+// server takes two seconds to withdraw a shown top-level window.
+class BuiltInViewTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        WNDCLASSA windowClass{};
+        windowClass.lpfnWndProc = DefWindowProcA;
+        windowClass.hInstance = GetModuleHandleA(nullptr);
+        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+        windowClass.lpszClassName = "BuiltInViewTestParent";
+        RegisterClassA(&windowClass);
+        parent_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass.lpszClassName, "",
+                                  WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, kLeft, kTop, kWidth, kHeight,
+                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    }
+    static void TearDownTestSuite() { DestroyWindow(parent_); }
+
+    void TearDown() override {
+        view_.reset();
+        for (const std::string& file : {pageFile_, photoFile_, otherPhoto_}) DeleteFileA(file.c_str());
+    }
+
+    // The view laid out as the slideshow lays out its view: frame and scroll
+    // bars outside the window.
+    void MakeView() {
+        view_ = CreateBuiltInView(parent_, random_);
+        view_->SetBounds(-2, -2, kWidth + GetSystemMetrics(SM_CXHSCROLL) + 4,
+                         kHeight + GetSystemMetrics(SM_CYVSCROLL) + 4);
+    }
+
+    void ShowPage(const std::string& page) {
+        WriteFile(pageFile_, page);
+        view_->Navigate(pageFile_);
+    }
+
+    // A photo page for a photograph of this size and colour, fitted as the slideshow fits it.
+    std::string PhotoPageOf(const std::string& exitMeta, int width, int height, testjpeg::Rgb colour,
+                            const std::string& photoFile) {
+        WriteJpeg(photoFile, width, height, colour);
+        return PhotoPage(exitMeta, kWidth, kHeight, photoFile, FitPhoto(width, height, kWidth, kHeight));
+    }
+
+    inline static HWND parent_ = nullptr;
+    RandomGenerator random_{11};
+    std::unique_ptr<PageView> view_;
+    // Paths with blanks and non-ASCII letters, as user profiles have them.
+    const std::string pageFile_ = TempPath("solquera view test \xE4.htm");
+    const std::string photoFile_ = TempPath("solquera view test \xE4.jpg");
+    const std::string otherPhoto_ = TempPath("solquera view test \xF6.jpg");
+};
+
+TEST_F(BuiltInViewTest, StartsAtTheDesignPlacementWithTheControlsFrame) {
+    view_ = CreateBuiltInView(parent_, random_);
+    const HWND window = GetWindow(parent_, GW_CHILD);
+    ASSERT_NE(window, nullptr);
+    RECT bounds;
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(HWND_DESKTOP, parent_, reinterpret_cast<POINT*>(&bounds), 2);
+    EXPECT_EQ(bounds.left, 56);
+    EXPECT_EQ(bounds.top, 140);
+    EXPECT_EQ(bounds.right - bounds.left, 545);
+    EXPECT_EQ(bounds.bottom - bounds.top, 429);
+    EXPECT_EQ(view_->ClientWidth(), 541) << "a two-pixel frame on either side";
+    EXPECT_EQ(GetWindowLongA(window, GWL_STYLE) & WS_TABSTOP, 0);
+
+    view_->SetLeft(kWidth);
+    GetWindowRect(window, &bounds);
+    MapWindowPoints(HWND_DESKTOP, parent_, reinterpret_cast<POINT*>(&bounds), 2);
+    EXPECT_EQ(bounds.left, kWidth);
+    EXPECT_EQ(bounds.top, 140);
+
+    view_->SetBounds(-2, -2, 160, 120);
+    view_->SetClientWidth(700);
+    EXPECT_EQ(view_->ClientWidth(), 700);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    EXPECT_EQ(origin.x, kLeft);
+    EXPECT_EQ(origin.y, kTop) << "the page starts at the window's corner";
+
+    ShowWindow(window, SW_HIDE);
+    view_->Show();
+    EXPECT_TRUE(GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE);
+}
+
+TEST_F(BuiltInViewTest, ShowsThePhotographWhereThePageFitsItAfterTheStartPagesTransition) {
+    MakeView();
+    ShowPage(StartPage(Fade()));
+    PumpFor(200);
+    const Screenshot black;
+    for (int y = 0; y < kHeight; y += 7) {
+        for (int x = 0; x < kWidth; x += 7) ASSERT_TRUE(black.IsBlack(x, y)) << x << "," << y;
+    }
+
+    // A portrait fills the height: 180 x 240, centred from x = 70.
+    ShowPage(PhotoPageOf(Fade(), 576, 768, kRed, photoFile_));
+    PumpFor(3300);
+    const Screenshot shown;
+    for (int y = 0; y < kHeight; y += 3) {
+        for (int x = 0; x < kWidth; x += 3) {
+            const bool inside = x >= 70 && x < 250;
+            if (x == 69 || x == 70 || x == 249 || x == 250) continue;  // the edges may blend
+            if (inside) {
+                ASSERT_TRUE(shown.IsNear(x, y, kRed)) << x << "," << y << ": " << shown.Red(x, y) << " "
+                                                      << shown.Green(x, y) << " " << shown.Blue(x, y);
+            } else {
+                ASSERT_TRUE(shown.IsBlack(x, y)) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST_F(BuiltInViewTest, FadeMixesTheTwoPhotographsHalfway) {
+    MakeView();
+    ShowPage(PhotoPageOf(Fade(), 640, 480, kRed, photoFile_));
+    PumpFor(200);
+    ASSERT_TRUE(Screenshot().IsNear(160, 120, kRed)) << "the first page came without a transition";
+
+    ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
+    PumpFor(1500);
+    const Screenshot halfway;
+    for (const auto& [x, y] : {std::pair{5, 5}, {160, 120}, {310, 230}}) {
+        EXPECT_GT(halfway.Red(x, y), 70) << x << "," << y;
+        EXPECT_LT(halfway.Red(x, y), 180) << x << "," << y;
+        EXPECT_GT(halfway.Blue(x, y), 70) << x << "," << y;
+        EXPECT_LT(halfway.Blue(x, y), 180) << x << "," << y;
+    }
+    PumpFor(1800);
+    EXPECT_TRUE(Screenshot().IsNear(160, 120, kBlue));
+}
+
+TEST_F(BuiltInViewTest, WipeRightShowsTheNewPhotographOnTheLeftFirst) {
+    MakeView();
+    ShowPage(PhotoPageOf(Reveal(6), 640, 480, kRed, photoFile_));
+    ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
+    PumpFor(1500);
+    const Screenshot halfway;
+    EXPECT_TRUE(halfway.IsNear(30, 120, kBlue));
+    EXPECT_TRUE(halfway.IsNear(290, 120, kRed));
+    PumpFor(1800);
+    EXPECT_TRUE(Screenshot().IsNear(290, 120, kBlue));
+}
+
+TEST_F(BuiltInViewTest, TransitionNumbersBeyondThePatternsCut) {
+    MakeView();
+    for (const std::int32_t pattern : {25, -1, 1000}) {
+        ShowPage(PhotoPageOf(Reveal(pattern), 640, 480, kRed, photoFile_));
+        ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
+        PumpFor(150);
+        EXPECT_TRUE(Screenshot().IsNear(160, 120, kBlue)) << "pattern " << pattern;
+    }
+}
+
+TEST_F(BuiltInViewTest, APageItCannotShowRaisesAnErrorAndKeepsThePageBefore) {
+    MakeView();
+    ShowPage(PhotoPageOf(Fade(), 640, 480, kRed, photoFile_));
+    PumpFor(150);
+
+    const auto errorOf = [&](const std::string& page) -> std::optional<std::string> {
+        try {
+            ShowPage(page);
+        } catch (const Error& error) {
+            return error.what();
+        }
+        return std::nullopt;
+    };
+    const std::string missingPhoto =
+        PhotoPage(Fade(), kWidth, kHeight, TempPath("no such photo.jpg"), PhotoFit::Width);
+    const struct {
+        std::string page;
+        std::string says;
+    } rows[] = {
+        {"not a page", "no HTML page"},
+        {missingPhoto, "The photograph '" + TempPath("no such photo.jpg") + "' cannot be opened"},
+        {PhotoPage(Fade(), kWidth, kHeight, pageFile_, PhotoFit::Width), "JPEG-Fehler"},
+    };
+    for (const auto& row : rows) {
+        const auto error = errorOf(row.page);
+        ASSERT_TRUE(error.has_value()) << row.page;
+        EXPECT_NE(error->find("'" + pageFile_ + "': "), std::string::npos) << *error;
+        EXPECT_NE(error->find(row.says), std::string::npos) << *error;
+        PumpFor(100);
+        EXPECT_TRUE(Screenshot().IsNear(160, 120, kRed)) << "the failed page replaced the one before";
+    }
+
+    DeleteFileA(pageFile_.c_str());
+    try {
+        view_->Navigate(pageFile_);
+        ADD_FAILURE() << "a missing page file raised nothing";
+    } catch (const Error& error) {
+        EXPECT_NE(std::string(error.what()).find("The page '" + pageFile_ + "' cannot be opened"),
+                  std::string::npos)
+            << error.what();
+    }
+}
+
+TEST_F(BuiltInViewTest, ANavigationDuringATransitionStartsFromWhatIsShown) {
+    MakeView();
+    ShowPage(PhotoPageOf(Reveal(6), 640, 480, kRed, photoFile_));
+    ShowPage(PhotoPageOf(Reveal(7), 640, 480, kBlue, otherPhoto_));
+    PumpFor(1500);
+    // Wipe left back to red from the half-blue, half-red screen.
+    ShowPage(PhotoPageOf(Fade(), 640, 480, kRed, photoFile_));
+    PumpFor(150);
+    const Screenshot shot;
+    EXPECT_TRUE(shot.IsNear(30, 120, kBlue));
+    EXPECT_TRUE(shot.IsNear(290, 120, kRed));
+    PumpFor(3100);
+    EXPECT_TRUE(Screenshot().IsNear(30, 120, kRed));
+}
+
+}  // namespace

@@ -1,0 +1,306 @@
+#include "ui/Controls.h"
+
+#include <commctrl.h>
+
+#include "ui/Resource.h"
+
+namespace {
+
+constexpr const char* kContainerClass = "SolqueraContainer";
+constexpr const char* kGraphicClass = "SolqueraGraphic";
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+
+// A drop-down list shows this many rows of this height before it scrolls.
+constexpr int kComboVisibleRows = 20;
+constexpr int kComboItemHeight = 13;
+
+bool IsControlColorMessage(UINT msg) {
+    return msg >= WM_CTLCOLORMSGBOX && msg <= WM_CTLCOLORSTATIC;
+}
+
+// Pages, panels and group boxes: what their children report goes to the
+// form, which handles every control of its layout in one place.
+LRESULT CALLBACK ContainerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND || msg == WM_NOTIFY || IsControlColorMessage(msg)) {
+        return SendMessageA(GetAncestor(window, GA_ROOT), msg, wParam, lParam);
+    }
+    return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+// Pictures and shapes draw themselves; a picture control without a picture
+// draws nothing and leaves what lies beneath it to show through.
+struct Graphic {
+    std::unique_ptr<Picture> picture;
+    bool shape = false;
+    bool autoSize = false;
+    bool pressed = false;
+};
+
+Graphic* GraphicOf(HWND window) {
+    return reinterpret_cast<Graphic*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+void PaintGraphic(HWND window, const Graphic& graphic) {
+    PAINTSTRUCT paint;
+    const HDC dc = BeginPaint(window, &paint);
+    if (graphic.shape) {
+        RECT area;
+        GetClientRect(window, &area);
+        const HBRUSH fill = CreateSolidBrush(kWhite);
+        const HBRUSH outline = CreateSolidBrush(kGrey);
+        FillRect(dc, &area, fill);
+        FrameRect(dc, &area, outline);
+        DeleteObject(outline);
+        DeleteObject(fill);
+    } else if (graphic.picture) {
+        graphic.picture->Draw(dc, 0, 0);
+    }
+    EndPaint(window, &paint);
+}
+
+// A click is a press and a release of the left button inside the control,
+// told to the parent as a button's BN_CLICKED.
+void ReleaseButton(HWND window, Graphic& graphic, LPARAM position) {
+    if (!graphic.pressed) return;
+    graphic.pressed = false;
+    ReleaseCapture();
+    RECT area;
+    GetClientRect(window, &area);
+    const POINT point = {static_cast<short>(LOWORD(position)), static_cast<short>(HIWORD(position))};
+    if (!PtInRect(&area, point)) return;
+    SendMessageA(GetParent(window), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(window), BN_CLICKED),
+                 reinterpret_cast<LPARAM>(window));
+}
+
+LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    Graphic* graphic = GraphicOf(window);
+    switch (msg) {
+        case WM_NCCREATE:
+            SetWindowLongPtrA(
+                window, GWLP_USERDATA,
+                reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+            break;
+        case WM_NCDESTROY:
+            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+            delete graphic;
+            break;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT:
+            PaintGraphic(window, *graphic);
+            return 0;
+        case WM_LBUTTONDOWN:
+            graphic->pressed = true;
+            SetCapture(window);
+            return 0;
+        case WM_LBUTTONUP:
+            ReleaseButton(window, *graphic, lParam);
+            return 0;
+        case WM_CAPTURECHANGED:
+            graphic->pressed = false;
+            return 0;
+        default:
+            break;
+    }
+    return DefWindowProcA(window, msg, wParam, lParam);
+}
+
+void RegisterClasses() {
+    static bool registered = false;
+    if (registered) return;
+    INITCOMMONCONTROLSEX common = {sizeof common, ICC_TAB_CLASSES | ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&common);
+    WNDCLASSA windowClass = {};
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.lpfnWndProc = ContainerProc;
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = kContainerClass;
+    RegisterClassA(&windowClass);
+    windowClass.lpfnWndProc = GraphicProc;
+    windowClass.hbrBackground = nullptr;
+    windowClass.lpszClassName = kGraphicClass;
+    RegisterClassA(&windowClass);
+    registered = true;
+}
+
+struct WindowSpec {
+    const char* className;
+    DWORD style;
+    DWORD exStyle = 0;
+    void* createParam = nullptr;
+};
+
+WindowSpec SpecFor(const LayoutRow& row) {
+    const ControlProperties& properties = row.properties;
+    // Every control but a picture keeps its siblings' area to them; a
+    // picture paints under the see-through click areas that lie on it.
+    const DWORD clipped = row.kind == ControlKind::Picture ? 0 : WS_CLIPSIBLINGS;
+    const DWORD tabStop = properties.tabStop ? WS_TABSTOP : 0;
+    switch (row.kind) {
+        case ControlKind::PageControl:
+            return {WC_TABCONTROLA, TCS_MULTILINE | WS_CLIPCHILDREN | clipped | tabStop, WS_EX_CONTROLPARENT};
+        case ControlKind::Page:
+            return {kContainerClass, WS_CLIPCHILDREN | clipped, WS_EX_CONTROLPARENT};
+        case ControlKind::Panel:
+            return {kContainerClass, WS_CLIPCHILDREN | clipped, WS_EX_CONTROLPARENT};
+        case ControlKind::GroupBox:
+            // The frame covers the whole box but leaves its inside to the
+            // box's own background: the box must not clip it out.
+            return {kContainerClass, clipped, WS_EX_CONTROLPARENT};
+        case ControlKind::PushButton:
+            return {"Button", BS_PUSHBUTTON | clipped | tabStop};
+        case ControlKind::ComboBox:
+            return {"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | clipped | tabStop};
+        case ControlKind::Picture:
+            return {kGraphicClass, clipped, properties.picture ? 0u : WS_EX_TRANSPARENT,
+                    new Graphic{nullptr, false, properties.autoSize}};
+        case ControlKind::Shape:
+            return {kGraphicClass, clipped, 0, new Graphic{nullptr, true}};
+        case ControlKind::Memo:
+            return {"Edit", ES_MULTILINE | ES_READONLY | ES_CENTER | ES_NOHIDESEL | clipped | tabStop};
+        case ControlKind::LinkLabel:
+            return {"Static", SS_LEFT | SS_NOTIFY | clipped | tabStop};
+    }
+    return {kContainerClass, clipped};
+}
+
+// A page fills the page control's display area and starts hidden; its tab
+// carries the page window.
+Bounds AddPage(HWND pageControl, const LayoutRow& row) {
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT | TCIF_PARAM;
+    item.pszText = const_cast<char*>(row.properties.caption);
+    const int count = static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
+    SendMessageA(pageControl, TCM_INSERTITEMA, count, reinterpret_cast<LPARAM>(&item));
+    RECT area;
+    GetClientRect(pageControl, &area);
+    SendMessageA(pageControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
+    return {area.left, area.top, area.right - area.left, area.bottom - area.top};
+}
+
+void SetPageWindow(HWND pageControl, int index, HWND page) {
+    TCITEMA item = {};
+    item.mask = TCIF_PARAM;
+    item.lParam = reinterpret_cast<LPARAM>(page);
+    SendMessageA(pageControl, TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item));
+}
+
+HWND PageWindow(HWND pageControl, int index) {
+    TCITEMA item = {};
+    item.mask = TCIF_PARAM;
+    SendMessageA(pageControl, TCM_GETITEMA, index, reinterpret_cast<LPARAM>(&item));
+    return reinterpret_cast<HWND>(item.lParam);
+}
+
+int WindowHeight(HWND window) {
+    RECT frame;
+    GetWindowRect(window, &frame);
+    return frame.bottom - frame.top;
+}
+
+// The closed box is as high as its row says: the selection field is sized
+// to fit. The height given at creation is that of the dropped-down list.
+// Wine reads the field's height back 2 pixels higher than it was set, so
+// the size is corrected until it fits (Windows fits at the first try).
+void FitComboBox(HWND combo, int closedHeight) {
+    SendMessageA(combo, CB_SETITEMHEIGHT, 0, kComboItemHeight);
+    auto field = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
+    for (int attempt = 0; attempt < 3 && WindowHeight(combo) != closedHeight; ++attempt) {
+        field += closedHeight - WindowHeight(combo);
+        SendMessageA(combo, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), field);
+    }
+    SendMessageA(combo, CB_SETMINVISIBLE, kComboVisibleRows, 0);
+}
+
+// A group box is a container with the captioned frame at its bottom.
+void AddGroupFrame(HWND box, const LayoutRow& row, HFONT font) {
+    const HWND frame = CreateWindowExA(
+        0, "Button", row.properties.caption, WS_CHILD | WS_VISIBLE | BS_GROUPBOX | WS_CLIPSIBLINGS, 0, 0,
+        row.bounds.width, row.bounds.height, box, nullptr, GetModuleHandleA(nullptr), nullptr);
+    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+}  // namespace
+
+ControlFonts::ControlFonts(const char* face, int height) {
+    const auto make = [&](BOOL underline) {
+        return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                           DEFAULT_PITCH | FF_DONTCARE, face);
+    };
+    normal = make(FALSE);
+    link = make(TRUE);
+}
+
+ControlFonts::~ControlFonts() {
+    DeleteObject(link);
+    DeleteObject(normal);
+}
+
+HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts) {
+    RegisterClasses();
+    const WindowSpec spec = SpecFor(row);
+    const bool isPage = row.kind == ControlKind::Page;
+    const Bounds bounds = isPage ? AddPage(parent, row) : row.bounds;
+    const bool isCombo = row.kind == ControlKind::ComboBox;
+    const int height = isCombo ? bounds.height + kComboVisibleRows * kComboItemHeight + 2 : bounds.height;
+    const char* text = row.kind == ControlKind::GroupBox || isPage ? nullptr : row.properties.caption;
+    const HWND window = CreateWindowExA(
+        spec.exStyle, spec.className, text, WS_CHILD | (isPage ? 0 : WS_VISIBLE) | spec.style, bounds.left,
+        bounds.top, bounds.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+        GetModuleHandleA(nullptr), spec.createParam);
+    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SendMessageA(window, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(row.kind == ControlKind::LinkLabel ? fonts.link : fonts.normal),
+                 FALSE);
+    if (isPage)
+        SetPageWindow(parent, static_cast<int>(SendMessageA(parent, TCM_GETITEMCOUNT, 0, 0)) - 1, window);
+    if (isCombo) FitComboBox(window, bounds.height);
+    if (row.kind == ControlKind::GroupBox) AddGroupFrame(window, row, fonts.normal);
+    if (row.properties.picture)
+        SetControlPicture(window, Picture::FromFile(ResourceBytes(row.properties.picture)));
+    return window;
+}
+
+void SetControlPicture(HWND control, std::unique_ptr<Picture> picture) {
+    Graphic& graphic = *GraphicOf(control);
+    graphic.picture = std::move(picture);
+    if (graphic.autoSize && graphic.picture) {
+        SetWindowPos(control, nullptr, 0, 0, graphic.picture->Width(), graphic.picture->Height(),
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    InvalidateRect(control, nullptr, FALSE);
+}
+
+HBRUSH ControlColors(HWND control, HDC dc) {
+    char className[16];
+    if (!GetClassNameA(control, className, sizeof className)) return nullptr;
+    // The memo and the link labels stand on the white of the About page.
+    const bool isMemo = lstrcmpiA(className, "Edit") == 0;
+    const bool isLinkLabel = lstrcmpiA(className, "Static") == 0;
+    if (!isMemo && !isLinkLabel) return nullptr;
+    SetTextColor(dc, isLinkLabel ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, kWhite);
+    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+}
+
+void SelectPage(HWND pageControl, int index) {
+    SendMessageA(pageControl, TCM_SETCURSEL, index, 0);
+    ShowSelectedPage(pageControl);
+}
+
+int SelectedPage(HWND pageControl) {
+    return static_cast<int>(SendMessageA(pageControl, TCM_GETCURSEL, 0, 0));
+}
+
+void ShowSelectedPage(HWND pageControl) {
+    const int selected = SelectedPage(pageControl);
+    const int count = static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
+    for (int index = 0; index < count; ++index) {
+        ShowWindow(PageWindow(pageControl, index), index == selected ? SW_SHOW : SW_HIDE);
+    }
+}

@@ -1,0 +1,45 @@
+// The controls a form's layout table names, made one per row: Windows'
+// common controls where they fit, and three small window classes of our own
+// for containers (pages, panels, group boxes) and for pictures and shapes.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/LayoutRow.h"
+#include "ui/Picture.h"
+
+// The font a form's controls use and its underlined twin for link labels.
+class ControlFonts {
+public:
+    ControlFonts(const char* face, int height);
+    ~ControlFonts();
+    ControlFonts(const ControlFonts&) = delete;
+    ControlFonts& operator=(const ControlFonts&) = delete;
+
+    HFONT normal;
+    HFONT link;
+};
+
+// Makes the window of one row inside parent, with the given id, on top of the
+// siblings made before it. Containers pass the notifications of their
+// children on to the form; a picture control's click comes as BN_CLICKED.
+// A row's stored picture is loaded here. Returns the window.
+HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts);
+
+// The picture a picture control shows; it takes the picture's size when its
+// row says so. Not for other windows.
+void SetControlPicture(HWND control, std::unique_ptr<Picture> picture);
+
+// The colours a control of ours asks for in WM_CTLCOLOR*: sets them on dc and
+// returns the background brush, or nullptr for a control that keeps the
+// system's colours.
+HBRUSH ControlColors(HWND control, HDC dc);
+
+// Page controls: selecting a page shows it and hides the others, without
+// telling the form (as a page change by the program does not).
+void SelectPage(HWND pageControl, int index);
+int SelectedPage(HWND pageControl);
+// Shows the page the page control has selected (after the user changed it).
+void ShowSelectedPage(HWND pageControl);

@@ -1,0 +1,343 @@
+#include "ui/Form.h"
+
+#include <vector>
+
+#include "ui/Application.h"
+
+namespace {
+
+constexpr const char* kFormClass = "SolqueraForm";
+
+void RegisterFormClass(WNDPROC procedure) {
+    static bool registered = false;
+    if (registered) return;
+    WNDCLASSEXA windowClass = {};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.style = CS_DBLCLKS;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hIcon = LoadIconA(GetModuleHandleA(nullptr), "MAINICON");
+    windowClass.lpszClassName = kFormClass;
+    RegisterClassExA(&windowClass);
+    registered = true;
+}
+
+Form* FormOf(HWND window) {
+    char name[32];
+    if (!GetClassNameA(window, name, sizeof name) || lstrcmpA(name, kFormClass) != 0) return nullptr;
+    return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// Thread windows other than the modal form, disabled for its run.
+struct DisabledWindows {
+    HWND modal;
+    std::vector<HWND> windows;
+};
+
+BOOL CALLBACK DisableOther(HWND window, LPARAM context) {
+    auto& disabled = *reinterpret_cast<DisabledWindows*>(context);
+    if (window != disabled.modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        EnableWindow(window, FALSE);
+        disabled.windows.push_back(window);
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+Form::Form(const FormLayout& layout) : layout_(layout) {
+    WindowProc = [this](Message& message) { DefaultHandler(message); };
+}
+
+Form::~Form() {
+    if (handle_) {
+        SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
+        DestroyWindow(handle_);
+    }
+}
+
+void Form::CreateWindowFromLayout() {
+    RegisterFormClass(StaticWindowProc);
+    RECT frame = {0, 0, layout_.clientWidth, layout_.clientHeight};
+    CreateParamsRecord params = {};
+    params.style = layout_.bordered ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
+                                    : WS_POPUP | WS_CLIPCHILDREN;
+    params.exStyle = layout_.stayOnTop ? WS_EX_TOPMOST : 0;
+    AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
+    params.parent = Application::Handle();
+    params.left = CW_USEDEFAULT;
+    params.top = CW_USEDEFAULT;
+    params.width = frame.right - frame.left;
+    params.height = frame.bottom - frame.top;
+    CreateParams(params);
+    CreateWindowExA(params.exStyle, kFormClass, layout_.caption, params.style, params.left, params.top,
+                    params.width, params.height, params.parent, nullptr, GetModuleHandleA(nullptr), this);
+}
+
+void Form::RunCreateHandler() {
+    Application::Guard([this] { OnCreate(); });
+}
+
+LRESULT CALLBACK Form::StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_NCCREATE) {
+        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        form->handle_ = window;
+        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+    }
+    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!form) return DefWindowProcA(window, msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
+        form->handle_ = nullptr;
+        return DefWindowProcA(window, msg, wParam, lParam);
+    }
+    return form->Receive(msg, wParam, lParam);
+}
+
+LRESULT Form::Receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+    Message message{msg, wParam, lParam};
+    // A copy: the handler may replace itself while it runs.
+    const MessageHandler handler = WindowProc;
+    if (!Application::Guard([&] { handler(message); })) message.result = 0;
+    return message.result;
+}
+
+void Form::DefaultHandler(Message& message) {
+    if (defaultButton_ && HandleDialogMessage(message)) return;
+    switch (message.msg) {
+        case WM_KEYDOWN:
+            OnKeyDown(message.wParam);
+            return;
+        case WM_SYSKEYDOWN:
+            OnKeyDown(message.wParam);
+            break;
+        case WM_SYSCOMMAND:
+            if (OnSysCommand(message.wParam)) return;
+            break;
+        case WM_CLOSE:
+            Close();
+            return;
+        case WM_DESTROY:
+            OnDestroy();
+            break;
+        case WM_ERASEBKGND:
+            message.result = 1;
+            return;
+        case WM_PAINT:
+            Paint();
+            return;
+        case WM_GETMINMAXINFO:
+            FitToScreen(*reinterpret_cast<MINMAXINFO*>(message.lParam));
+            return;
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_CTLCOLORMSGBOX:
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORLISTBOX:
+        case WM_CTLCOLORBTN:
+        case WM_CTLCOLORDLG:
+        case WM_CTLCOLORSCROLLBAR:
+        case WM_CTLCOLORSTATIC:
+        case WM_SETCURSOR:
+            if (OnControlMessage(message)) return;
+            break;
+        default:
+            break;
+    }
+    message.result = DefWindowProcA(handle_, message.msg, message.wParam, message.lParam);
+}
+
+// The form's colour fills what its children leave; drawn through a memory
+// bitmap when double buffering is on, so the background never flickers.
+void Form::Paint() {
+    PAINTSTRUCT paint;
+    const HDC target = BeginPaint(handle_, &paint);
+    const RECT area = paint.rcPaint;
+    const HBRUSH brush = CreateSolidBrush(layout_.color);
+    if (doubleBuffered_) {
+        const int width = area.right - area.left, height = area.bottom - area.top;
+        const HDC memory = CreateCompatibleDC(target);
+        const HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
+        const HGDIOBJ old = SelectObject(memory, bitmap);
+        const RECT local = {0, 0, width, height};
+        FillRect(memory, &local, brush);
+        BitBlt(target, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
+        SelectObject(memory, old);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+    } else {
+        FillRect(target, &area, brush);
+    }
+    DeleteObject(brush);
+    EndPaint(handle_, &paint);
+}
+
+// A maximised borderless form covers the whole screen, not just the work area.
+void Form::FitToScreen(MINMAXINFO& info) const {
+    if (layout_.bordered) return;
+    info.ptMaxPosition = {0, 0};
+    info.ptMaxSize = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    info.ptMaxTrackSize = info.ptMaxSize;
+}
+
+namespace {
+
+RECT WindowRectInParent(HWND window) {
+    RECT rect;
+    GetWindowRect(window, &rect);
+    if (const HWND parent = GetParent(window); parent && (GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+        MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    }
+    return rect;
+}
+
+}  // namespace
+
+int Form::Width() const {
+    const RECT rect = WindowRectInParent(handle_);
+    return rect.right - rect.left;
+}
+
+int Form::Height() const {
+    const RECT rect = WindowRectInParent(handle_);
+    return rect.bottom - rect.top;
+}
+
+int Form::ClientWidth() const {
+    RECT rect;
+    GetClientRect(handle_, &rect);
+    return rect.right;
+}
+
+int Form::ClientHeight() const {
+    RECT rect;
+    GetClientRect(handle_, &rect);
+    return rect.bottom;
+}
+
+void Form::SetBounds(int left, int top, int width, int height) {
+    SetWindowPos(handle_, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::SetHeight(int height) {
+    const RECT rect = WindowRectInParent(handle_);
+    SetBounds(rect.left, rect.top, rect.right - rect.left, height);
+}
+
+void Form::Maximize() {
+    maximized_ = true;
+    if (IsWindowVisible(handle_)) {
+        ShowWindow(handle_, SW_SHOWMAXIMIZED);
+        CoverMonitor();
+    }
+}
+
+// Without a window manager (as under Xvfb) a maximised popup may keep its
+// size; a borderless form then covers its monitor explicitly.
+void Form::CoverMonitor() {
+    if (layout_.bordered) return;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(handle_, MONITOR_DEFAULTTOPRIMARY), &monitor);
+    const RECT& area = monitor.rcMonitor;
+    SetWindowPos(handle_, nullptr, area.left, area.top, area.right - area.left, area.bottom - area.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Form::Hide() {
+    ShowWindow(handle_, SW_HIDE);
+}
+
+void Form::SetCaption(const std::string& caption) {
+    SetWindowTextA(handle_, caption.c_str());
+}
+
+void Form::ShowModal() {
+    if (const HWND captured = GetCapture()) {
+        SendMessageA(captured, WM_CANCELMODE, 0, 0);
+        ReleaseCapture();
+    }
+    DisabledWindows disabled{handle_, {}};
+    EnumThreadWindows(GetCurrentThreadId(), DisableOther, reinterpret_cast<LPARAM>(&disabled));
+    inModalRun_ = true;
+    closeRequested_ = false;
+    ShowWindow(handle_, maximized_ ? SW_SHOWMAXIMIZED : SW_SHOW);
+    if (maximized_) CoverMonitor();
+    Application::Guard([this] { OnActivate(); });
+    while (!closeRequested_ && !Application::Terminated()) {
+        Application::HandleMessage();
+    }
+    inModalRun_ = false;
+    Hide();
+    for (HWND window : disabled.windows) EnableWindow(window, TRUE);
+}
+
+void Form::Close() {
+    if (!Application::Guard([this] { OnClose(); })) return;
+    if (inModalRun_) {
+        closeRequested_ = true;
+    } else {
+        Hide();
+    }
+}
+
+Form* Form::KeyPreviewFormOf(HWND window) {
+    for (HWND current = window; current; current = GetParent(current)) {
+        if (Form* form = FormOf(current)) return form->layout_.keyPreview ? form : nullptr;
+    }
+    return nullptr;
+}
+
+Form* Form::DialogKeysFormOf(HWND window) {
+    Form* form = window ? FormOf(GetAncestor(window, GA_ROOT)) : nullptr;
+    return form && form->defaultButton_ ? form : nullptr;
+}
+
+void Form::SetDialogKeys(HWND defaultButton, HWND firstFocus) {
+    defaultButton_ = defaultButton;
+    lastFocus_ = firstFocus;
+    SendMessageA(defaultButton, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+}
+
+// IsDialogMessage (in the application's dispatch) turns the dialog keys into
+// these messages; only a dialog-class window would answer them by itself.
+bool Form::HandleDialogMessage(Message& message) {
+    switch (message.msg) {
+        case DM_GETDEFID:
+            message.result = MAKELRESULT(DefaultButtonId(), DC_HASDEFID);
+            return true;
+        case WM_NEXTDLGCTL: {
+            const HWND focus = GetFocus();
+            const HWND next = LOWORD(message.lParam)
+                                  ? reinterpret_cast<HWND>(message.wParam)
+                                  : GetNextDlgTabItem(handle_, IsChild(handle_, focus) ? focus : nullptr,
+                                                      message.wParam != 0);
+            if (next) SetFocus(next);
+            return true;
+        }
+        case WM_ACTIVATE:
+            // The focus leaves with the activation and comes back to the same control.
+            if (LOWORD(message.wParam) == WA_INACTIVE) {
+                if (const HWND focus = GetFocus(); IsChild(handle_, focus)) lastFocus_ = focus;
+                return false;
+            }
+            if (!IsWindow(lastFocus_) || !IsChild(handle_, lastFocus_)) return false;
+            SetFocus(lastFocus_);
+            return true;
+        default:
+            return false;
+    }
+}
+
+// A focused push button is the one Enter clicks; otherwise the default button.
+LRESULT Form::DefaultButtonId() const {
+    const HWND focus = GetFocus();
+    const bool focusOnButton =
+        IsChild(handle_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON);
+    return GetDlgCtrlID(focusOnButton ? focus : defaultButton_);
+}
+
+void Form::PreviewKey(const MSG& message) {
+    if (message.hwnd != handle_) OnKeyDown(message.wParam);  // the form's own keys come the normal way
+}

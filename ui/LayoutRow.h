@@ -1,0 +1,71 @@
+// One control of a form's layout, as data: the forms list their controls in a
+// table of these rows and one function makes a window from a row.
+#pragma once
+
+#include <cstring>
+#include <span>
+
+enum class ControlKind {
+    PageControl,  // tabs over pages; its pages are the rows of kind Page
+    Page,         // fills the page control's display area; the caption is the tab's text
+    Panel,        // plain container in the button-face colour
+    GroupBox,     // container with a captioned frame
+    PushButton,
+    ComboBox,   // drop-down list, no typing
+    Picture,    // shows a picture when it has one, is see-through when not
+    Shape,      // filled rectangle with an outline
+    Memo,       // read-only multi-line text
+    LinkLabel,  // one line of text that reads as a web link
+};
+
+enum class ControlCursor { Default, Hand, Arrow };
+
+// Left, top relative to the parent's client area; width x height.
+struct Bounds {
+    int left, top, width, height;
+};
+
+struct ControlProperties {
+    const char* caption = nullptr;
+    ControlCursor cursor = ControlCursor::Default;
+    // Handler that a click on the control calls, by name; nullptr: none.
+    const char* onClick = nullptr;
+    // Picture resource stored with the layout ("#105" for a numbered one);
+    // nullptr: none, or loaded later.
+    const char* picture = nullptr;
+    bool autoSize = false;  // a picture control takes its picture's size
+    bool tabStop = false;
+};
+
+struct LayoutRow {
+    const char* name;
+    ControlKind kind;
+    const char* parent;  // nullptr: the form itself
+    Bounds bounds;
+    ControlProperties properties = {};
+};
+
+// Control ids: the row's index plus this base, so that no control takes the
+// ids the dialog keys send for Enter and Escape (IDOK 1, IDCANCEL 2).
+inline constexpr int kFirstControlId = 100;
+
+// Index of the named row; -1 when the table has none.
+inline int RowIndex(std::span<const LayoutRow> rows, const char* name) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (std::strcmp(rows[i].name, name) == 0) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+inline int ControlIdOf(std::span<const LayoutRow> rows, const char* name) {
+    const int index = RowIndex(rows, name);
+    return index < 0 ? 0 : kFirstControlId + index;
+}
+
+// The row of a control id; nullptr for an id outside the table.
+inline const LayoutRow* RowOfId(std::span<const LayoutRow> rows, int id) {
+    const int index = id - kFirstControlId;
+    return index >= 0 && static_cast<std::size_t>(index) < rows.size()
+               ? &rows[static_cast<std::size_t>(index)]
+               : nullptr;
+}

@@ -1,0 +1,41 @@
+#include "ui/Timer.h"
+
+#include <map>
+
+#include "ui/Application.h"
+
+namespace {
+
+// Thread timers carry no context, so each live timer is found by its id.
+std::map<UINT_PTR, Timer*>& LiveTimers() {
+    static std::map<UINT_PTR, Timer*> timers;
+    return timers;
+}
+
+}  // namespace
+
+Timer::Timer(UINT intervalMs, std::function<void()> onTimer)
+    : interval_(intervalMs), onTimer_(std::move(onTimer)) {
+    SetEnabled(true);
+}
+
+Timer::~Timer() {
+    SetEnabled(false);
+}
+
+void Timer::SetEnabled(bool enabled) {
+    if (enabled == Enabled()) return;
+    if (enabled) {
+        id_ = SetTimer(nullptr, 0, interval_, Tick);
+        LiveTimers()[id_] = this;
+    } else {
+        KillTimer(nullptr, id_);
+        LiveTimers().erase(id_);
+        id_ = 0;
+    }
+}
+
+void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+    const auto found = LiveTimers().find(id);
+    if (found != LiveTimers().end()) Application::Guard(found->second->onTimer_);
+}
