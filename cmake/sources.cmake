@@ -6,14 +6,13 @@ set(SOLQUERA_PURE_SOURCES
   config/EffectNames.cpp
   config/ConfigLayout.cpp
   config/LinkTargets.cpp
-  ui/JpegDecoder.cpp
   ui/Error.cpp
   ui/ErrorReport.cpp
   slideshow/PageText.cpp
   slideshow/RandomGenerator.cpp
   slideshow/InputWatch.cpp
   slideshow/SlideSequence.cpp
-  slideshow/JpegHeader.cpp
+  ui/Jpeg.cpp
   slideshow/PageReader.cpp
   slideshow/PhotoPlacement.cpp
   slideshow/RevealPatterns.cpp
@@ -43,6 +42,7 @@ set(SOLQUERA_WIN_SOURCES
   slideshow/BrowserGuard.cpp
   slideshow/PageFile.cpp
   slideshow/ClockSeed.cpp
+  slideshow/PageView.cpp
   slideshow/HtmlView.cpp
   slideshow/DibSection.cpp
   slideshow/TransitionPainter.cpp

@@ -15,13 +15,7 @@ shots=out/run
 mkdir -p "$shots"
 rm -f "$shots"/*.png
 
-. ./scripts/with-display.sh
-export WINEPREFIX="$PWD/build/win64/wineprefix"
-finish() {
-  /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
-  stop_display
-}
-trap finish EXIT
+. ./scripts/wine-session.sh
 
 build/win64/wine-run build/win64/Solquera.scr /s &
 saver=$!

@@ -14,11 +14,5 @@ done
 ctest --preset native
 ctest --preset win32
 
-. ./scripts/with-display.sh
-export WINEPREFIX="$PWD/build/win64/wineprefix"
-finish() {
-  /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
-  stop_display
-}
-trap finish EXIT
+. ./scripts/wine-session.sh
 ctest --preset win64

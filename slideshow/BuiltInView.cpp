@@ -57,26 +57,12 @@ std::string ResolveAgainstPage(const std::string& source, const std::string& pag
     return slash == std::string::npos ? source : pageFile.substr(0, slash + 1) + source;
 }
 
-int Width(const RECT& rect) {
-    return rect.right - rect.left;
-}
-int Height(const RECT& rect) {
-    return rect.bottom - rect.top;
-}
-
 class BuiltInView final : public PageView {
 public:
     BuiltInView(HWND parent, RandomGenerator& random);
     ~BuiltInView() override;
-    BuiltInView(const BuiltInView&) = delete;
-    BuiltInView& operator=(const BuiltInView&) = delete;
 
     void Navigate(const std::string& pageFile) override;
-    void SetLeft(int left) override;
-    void SetBounds(int left, int top, int width, int height) override;
-    int ClientWidth() const override;
-    void SetClientWidth(int width) override;
-    void Show() override;
 
 private:
     static void RegisterWindowClass();
@@ -89,7 +75,6 @@ private:
     void FollowPlacement();
     void Paint();
 
-    HWND window_ = nullptr;
     RandomGenerator& random_;
     // The page shown last: its photograph, exit transition and picture.
     std::optional<PlacedPhoto> photo_;
@@ -240,38 +225,6 @@ void BuiltInView::Paint() {
     GetClientRect(window_, &client);
     FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EndPaint(window_, &paint);
-}
-
-void BuiltInView::SetLeft(int left) {
-    if (!window_) return;
-    RECT bounds;
-    GetWindowRect(window_, &bounds);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&bounds), 2);
-    SetWindowPos(window_, nullptr, left, bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void BuiltInView::SetBounds(int left, int top, int width, int height) {
-    if (window_) MoveWindow(window_, left, top, width, height, TRUE);
-}
-
-int BuiltInView::ClientWidth() const {
-    if (!window_) return 0;
-    RECT client;
-    GetClientRect(window_, &client);
-    return Width(client);
-}
-
-void BuiltInView::SetClientWidth(int width) {
-    if (!window_) return;
-    RECT bounds;
-    GetWindowRect(window_, &bounds);
-    const int frame = Width(bounds) - ClientWidth();
-    SetWindowPos(window_, nullptr, 0, 0, width + frame, Height(bounds),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void BuiltInView::Show() {
-    if (window_) ShowWindow(window_, SW_SHOWNA);
 }
 
 }  // namespace

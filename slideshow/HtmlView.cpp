@@ -31,13 +31,6 @@ int liveSites = 0;
     throw Error("OleError", what + code, __builtin_return_address(0));
 }
 
-int Width(const RECT& rect) {
-    return rect.right - rect.left;
-}
-int Height(const RECT& rect) {
-    return rect.bottom - rect.top;
-}
-
 // The control's window on our side: the container is both its site window and
 // its frame. It needs no document window, menus, borders or accelerators.
 // Controls keep references to their site, so it counts its own and may outlive
@@ -157,17 +150,11 @@ class WebBrowserView final : public PageView {
 public:
     explicit WebBrowserView(HWND parent);
     ~WebBrowserView() override;
-    WebBrowserView(const WebBrowserView&) = delete;
-    WebBrowserView& operator=(const WebBrowserView&) = delete;
 
     void Embed();
 
     void Navigate(const std::string& pageFile) override;
-    void SetLeft(int left) override;
-    void SetBounds(int left, int top, int width, int height) override;
     int ClientWidth() const override;
-    void SetClientWidth(int width) override;
-    void Show() override;
 
 private:
     static void RegisterWindowClass();
@@ -176,7 +163,6 @@ private:
     void FitControl();
     void ReleaseControl();
 
-    HWND window_ = nullptr;
     ComPtr<BrowserSite> site_;
     ComPtr<IOleObject> control_;
     ComPtr<IOleInPlaceObject> inPlace_;
@@ -287,37 +273,12 @@ void WebBrowserView::Navigate(const std::string& pageFile) {
     if (FAILED(hr)) RaiseOleError(CannotShow(pageFile), hr);
 }
 
-void WebBrowserView::SetLeft(int left) {
-    if (!window_) return;
-    RECT bounds;
-    GetWindowRect(window_, &bounds);
-    MapWindowPoints(HWND_DESKTOP, GetParent(window_), reinterpret_cast<POINT*>(&bounds), 2);
-    SetWindowPos(window_, nullptr, left, bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void WebBrowserView::SetBounds(int left, int top, int width, int height) {
-    if (window_) MoveWindow(window_, left, top, width, height, TRUE);
-}
-
 int WebBrowserView::ClientWidth() const {
     HWND control = nullptr;
     if (!inPlace_ || FAILED(inPlace_->GetWindow(&control))) return 0;
     RECT area;
     GetClientRect(control, &area);
-    return Width(area);
-}
-
-void WebBrowserView::SetClientWidth(int width) {
-    if (!window_) return;
-    RECT bounds;
-    GetWindowRect(window_, &bounds);
-    const int frame = Width(bounds) - ClientWidth();
-    SetWindowPos(window_, nullptr, 0, 0, width + frame, Height(bounds),
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void WebBrowserView::Show() {
-    if (window_) ShowWindow(window_, SW_SHOWNA);
+    return area.right - area.left;
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "slideshow/JpegHeader.h"
+#include "ui/Jpeg.h"
 #include "slideshow/PageText.h"
 
 // The "Page-Exit" tag: the transition played when the next page replaces this one.

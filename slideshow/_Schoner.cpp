@@ -7,7 +7,7 @@
 #include "slideshow/BuiltInView.h"
 #include "slideshow/ClockSeed.h"
 #include "slideshow/InputWatch.h"
-#include "slideshow/JpegHeader.h"
+#include "ui/Jpeg.h"
 #include "slideshow/PageFile.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "ui/Error.h"
-#include "ui/JpegDecoder.h"
+#include "ui/Jpeg.h"
 
 namespace {
 

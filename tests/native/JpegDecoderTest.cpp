@@ -7,7 +7,7 @@
 #include <jpeglib.h>
 
 #include "ui/Error.h"
-#include "ui/JpegDecoder.h"
+#include "ui/Jpeg.h"
 
 namespace {
 

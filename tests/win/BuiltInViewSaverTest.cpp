@@ -14,7 +14,7 @@
 
 #include "driver/DisplaySettings.h"
 #include "slideshow/DibSection.h"
-#include "slideshow/JpegHeader.h"
+#include "ui/Jpeg.h"
 #include "slideshow/PageReader.h"
 #include "slideshow/PhotoPlacement.h"
 #include "win/RegistryTestSupport.h"

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "driver/DisplaySettings.h"
-#include "slideshow/JpegHeader.h"
+#include "ui/Jpeg.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
 #include "win/RegistryTestSupport.h"

@@ -1,0 +1,38 @@
+// The view the slideshow shows its pages in: a child window of the slideshow
+// window that loads a page file and plays the leaving page's transition. Two
+// views stand behind this interface: the system's hosted HTML view and our
+// own, which draws the pages itself.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+class PageView {
+public:
+    PageView() = default;
+    virtual ~PageView() = default;
+    PageView(const PageView&) = delete;
+    PageView& operator=(const PageView&) = delete;
+
+    // Shows the page file at this plain path (system code page). Returns at once;
+    // loading and the transition run in the message loop. Raises an Error when
+    // the view refuses the navigation or no longer exists.
+    virtual void Navigate(const std::string& pageFile) = 0;
+
+    // Placement in the parent's client coordinates.
+    void SetLeft(int left);
+    void SetBounds(int left, int top, int width, int height);
+
+    // Width of the view's client area; setting it widens or narrows the view by
+    // the difference, whatever frame the view draws outside that area.
+    virtual int ClientWidth() const;
+    void SetClientWidth(int width);
+
+    void Show();
+
+protected:
+    // The view's own child window; null once it has been destroyed, after
+    // which placement does nothing.
+    HWND window_ = nullptr;
+};

@@ -1,0 +1,102 @@
+#include "ui/Jpeg.h"
+
+#include <csetjmp>
+#include <string>
+
+#include <jpeglib.h>
+
+#include "ui/Error.h"
+
+namespace {
+
+// libjpeg reports errors through a callback that must not return; a jump
+// back out of the C library keeps C++ exceptions away from its frames, and
+// the error is raised only once they are gone.
+struct ErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf escape;
+    char message[JMSG_LENGTH_MAX];
+};
+
+void EscapeOnError(j_common_ptr decoder) {
+    auto* manager = reinterpret_cast<ErrorManager*>(decoder->err);
+    manager->base.format_message(decoder, manager->message);
+    std::longjmp(manager->escape, 1);
+}
+
+// Warnings and traces would go to stderr, which a windowed program lacks.
+void IgnoreMessage(j_common_ptr, int) {}
+
+[[noreturn]] __attribute__((noinline)) void RaiseJpegError(const ErrorManager& manager) {
+    throw Error("JpegError", std::string("JPEG-Fehler: ") + manager.message, __builtin_return_address(0));
+}
+
+// What to do once the header is read: nothing more (target null), or decode
+// into the target. Nothing with a destructor lives in this frame, as the
+// jump would skip it; false with manager.message set on failure.
+bool Run(const void* data, std::size_t size, const JpegTarget* target, ErrorManager& manager,
+         PixelSize& header) {
+    jpeg_decompress_struct decoder;
+    decoder.err = jpeg_std_error(&manager.base);
+    manager.base.error_exit = EscapeOnError;
+    manager.base.emit_message = IgnoreMessage;
+    if (setjmp(manager.escape)) {
+        jpeg_destroy_decompress(&decoder);
+        return false;
+    }
+    jpeg_create_decompress(&decoder);
+    jpeg_mem_src(&decoder, static_cast<const unsigned char*>(data), static_cast<unsigned long>(size));
+    jpeg_read_header(&decoder, TRUE);
+    header = {static_cast<std::int32_t>(decoder.image_width), static_cast<std::int32_t>(decoder.image_height)};
+    if (target) {
+        decoder.scale_num = 1;
+        decoder.scale_denom = static_cast<unsigned int>(target->scaleDenominator);
+        decoder.out_color_space = target->bytesPerPixel == 4 ? JCS_EXT_BGRX : JCS_EXT_BGR;
+        jpeg_calc_output_dimensions(&decoder);
+        std::size_t stride = 0;
+        std::uint8_t* const first = target->prepare(
+            target->context,
+            {static_cast<std::int32_t>(decoder.output_width), static_cast<std::int32_t>(decoder.output_height)},
+            stride);
+        jpeg_start_decompress(&decoder);
+        while (decoder.output_scanline < decoder.output_height) {
+            JSAMPROW row = first + stride * decoder.output_scanline;
+            jpeg_read_scanlines(&decoder, &row, 1);
+        }
+        jpeg_finish_decompress(&decoder);
+    }
+    jpeg_destroy_decompress(&decoder);
+    return true;
+}
+
+}  // namespace
+
+PixelSize ReadJpegSize(const void* data, std::size_t size) {
+    ErrorManager manager{};
+    PixelSize header{};
+    if (!Run(data, size, nullptr, manager, header)) RaiseJpegError(manager);
+    return header;
+}
+
+void DecodeJpeg(const void* data, std::size_t size, const JpegTarget& target) {
+    ErrorManager manager{};
+    PixelSize header{};
+    if (!Run(data, size, &target, manager, header)) RaiseJpegError(manager);
+}
+
+DecodedImage DecodeJpeg24(const void* data, std::size_t size) {
+    DecodedImage image;
+    JpegTarget target;
+    target.context = &image;
+    target.prepare = [](void* context, PixelSize output, std::size_t& stride) {
+        auto& result = *static_cast<DecodedImage*>(context);
+        result.width = output.width;
+        result.height = output.height;
+        result.stride = (static_cast<std::size_t>(output.width) * 3 + 3) / 4 * 4;
+        result.pixels.assign(result.stride * static_cast<std::size_t>(output.height), 0);
+        stride = result.stride;
+        return result.pixels.data();
+    };
+    DecodeJpeg(data, size, target);
+    return image;
+}
