@@ -40,7 +40,7 @@ set(SOLQUERA_WIN_SOURCES
   config/_Config.cpp
   slideshow/_Schoner.cpp
   slideshow/BrowserGuard.cpp
-  slideshow/PageFile.cpp
+  slideshow/TempFile.cpp
   slideshow/ClockSeed.cpp
   slideshow/PageView.cpp
   slideshow/HtmlView.cpp

@@ -123,6 +123,9 @@ void TConfig::FormCreate() {
 void TConfig::FormClose() {
     if (ParentWindow == 0) return;
     EnableWindow(ParentWindowHandle(), TRUE);
+    // Hidden first: an active window that is hidden hands the activation on,
+    // and the system may pick another window than the parent.
+    Hide();
     SetForegroundWindow(ParentWindowHandle());
 }
 

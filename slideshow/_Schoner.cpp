@@ -8,7 +8,7 @@
 #include "slideshow/ClockSeed.h"
 #include "slideshow/InputWatch.h"
 #include "ui/Jpeg.h"
-#include "slideshow/PageFile.h"
+#include "slideshow/TempFile.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
 #include "ui/Application.h"
@@ -104,7 +104,7 @@ void TSchoner::FormActivate() {
 }
 
 void TSchoner::ShowPage(const std::string& page) {
-    WritePageFile(HtmlFile, page);
+    WriteTempFile(HtmlFile, page);
     WebBrowser1->Navigate(HtmlFile);
 }
 
@@ -193,7 +193,7 @@ void TSchoner::StageNextPhoto() {
     const int photoNumber = std::stoi(PlayOrder[static_cast<std::size_t>(PhotoIndex)]);
     const std::string_view photo = ResourceBytes(photoNumber + kPhotoResourceBase);
     const PixelSize size = ReadJpegSize(photo.data(), photo.size());
-    WritePageFile(PhotoFile, photo);
+    WriteTempFile(PhotoFile, photo);
     const PhotoFit fit = FitPhoto(size.width, size.height, Width(), Height());
     ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
     ShowPage(PhotoPage(ExitMeta, Width(), Height(), PhotoFile, fit));

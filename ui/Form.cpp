@@ -269,7 +269,10 @@ void Form::ShowModal() {
         Application::HandleMessage();
     }
     inModalRun_ = false;
-    Hide();
+    // Whatever the close handler activated (the dialog's owner, say) keeps
+    // the activation: the form leaves the screen without handing it on.
+    SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
+                 SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
     for (HWND window : disabled.windows) EnableWindow(window, TRUE);
 }
 

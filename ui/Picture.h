@@ -1,5 +1,5 @@
 // A picture for the picture controls, decoded once into a device-independent
-// bitmap, and the resources such pictures come from.
+// bitmap.
 #pragma once
 
 #include <windows.h>

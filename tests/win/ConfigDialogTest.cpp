@@ -38,6 +38,9 @@ public:
                                  WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 300, 200, nullptr, nullptr,
                                  windowClass.hInstance, nullptr);
         SetForegroundWindow(handle);
+        // The display settings are in the foreground when they start the dialog.
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == handle; }, 2s))
+            << "foreground: " << GetForegroundWindow();
     }
     ~OwnerWindow() { DestroyWindow(handle); }
     OwnerWindow(const OwnerWindow&) = delete;
@@ -167,7 +170,8 @@ TEST_F(ConfigDialogTest, WithAParentItIsOwnedByItAndOkStoresTheChosenEffect) {
     EXPECT_EQ(stored.type, static_cast<DWORD>(REG_DWORD));
     EXPECT_EQ(stored.data, LittleEndian(12));
     EXPECT_TRUE(IsWindowEnabled(owner.handle));
-    EXPECT_EQ(GetForegroundWindow(), owner.handle);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == owner.handle; }, 2s))
+        << "foreground: " << GetForegroundWindow();
 }
 
 TEST_F(ConfigDialogTest, CancelAfterAChangeKeepsTheStoredEffect) {
@@ -183,7 +187,8 @@ TEST_F(ConfigDialogTest, CancelAfterAChangeKeepsTheStoredEffect) {
     ExpectExitCode0(saver);
     EXPECT_EQ(StoredEffect().data, LittleEndian(5));
     EXPECT_TRUE(IsWindowEnabled(owner.handle));
-    EXPECT_EQ(GetForegroundWindow(), owner.handle);
+    EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == owner.handle; }, 2s))
+        << "foreground: " << GetForegroundWindow();
 }
 
 TEST_F(ConfigDialogTest, AStoredNumberOutsideTheListShowsAnEmptyBoxAndOkStoresMinus1) {

@@ -1,4 +1,4 @@
-#include "slideshow/PageFile.h"
+#include "slideshow/TempFile.h"
 
 #include <windows.h>
 
@@ -42,10 +42,10 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
 
 }  // namespace
 
-void WritePageFile(const std::string& path, std::string_view page) {
-    // The HTML view may read the page while the next one is being written.
+void WriteTempFile(const std::string& path, std::string_view bytes) {
+    // The view may still be reading the file while the next one is written.
     const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) RaiseFileError("FileCreateError", path, " kann nicht erstellt werden");
-    if (!WriteAll(file.Get(), page)) RaiseFileError("FileWriteError", path, " kann nicht geschrieben werden");
+    if (!WriteAll(file.Get(), bytes)) RaiseFileError("FileWriteError", path, " kann nicht geschrieben werden");
 }

@@ -6,7 +6,7 @@
 #include <iterator>
 #include <string>
 
-#include "slideshow/PageFile.h"
+#include "slideshow/TempFile.h"
 #include "slideshow/PageText.h"
 #include "ui/Error.h"
 
@@ -41,42 +41,42 @@ const std::string kFade = "<meta http-equiv=Page-Exit content=blendTrans(Duratio
 
 }  // namespace
 
-TEST(PageFile, HoldsExactlyThePageBytes) {
+TEST(TempFile, HoldsExactlyThePageBytes) {
     const TempPath file;
     const std::string page =
         PhotoPage(kFade, 1024, 768, "C:\\users\\J\xE4ger\\Temp\\inst1.jpg", PhotoFit::Height);
-    WritePageFile(file.Get(), page);
+    WriteTempFile(file.Get(), page);
     const std::string bytes = FileBytes(file.Get());
     EXPECT_EQ(bytes, page);
     EXPECT_EQ(bytes.back(), '>');
 }
 
-TEST(PageFile, ConvertsNoCharacter) {
+TEST(TempFile, ConvertsNoCharacter) {
     const TempPath file;
     const std::string text = "a\nb\r\nc\xE4\xFC\x80\x1A" + std::string(1, '\0') + "d";
-    WritePageFile(file.Get(), text);
+    WriteTempFile(file.Get(), text);
     EXPECT_EQ(FileBytes(file.Get()), text);
 }
 
-TEST(PageFile, ShorterPageReplacesTheWholeContent) {
+TEST(TempFile, ShorterPageReplacesTheWholeContent) {
     const TempPath file;
-    WritePageFile(file.Get(), PhotoPage(kFade, 1920, 1080, "C:\\a long path\\inst2.jpg", PhotoFit::Width));
+    WriteTempFile(file.Get(), PhotoPage(kFade, 1920, 1080, "C:\\a long path\\inst2.jpg", PhotoFit::Width));
     const std::string start = StartPage(kFade);
-    WritePageFile(file.Get(), start);
+    WriteTempFile(file.Get(), start);
     EXPECT_EQ(FileBytes(file.Get()), start);
 }
 
-TEST(PageFile, MissingFileIsCreated) {
+TEST(TempFile, MissingFileIsCreated) {
     const TempPath file;
     DeleteFileA(file.Get().c_str());
-    WritePageFile(file.Get(), "<html></html>");
+    WriteTempFile(file.Get(), "<html></html>");
     EXPECT_EQ(FileBytes(file.Get()), "<html></html>");
 }
 
-TEST(PageFile, UncreatableFileRaisesAnErrorNamingIt) {
+TEST(TempFile, UncreatableFileRaisesAnErrorNamingIt) {
     const std::string path = "C:\\no such directory 7f3a\\inst3.htm";
     try {
-        WritePageFile(path, "<html></html>");
+        WriteTempFile(path, "<html></html>");
         FAIL() << "no error raised";
     } catch (const Error& error) {
         EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
