@@ -6,10 +6,10 @@
 #include <cstdint>
 
 enum class WatchAction {
-    PassOn,         // to the window's own handler
-    Swallow,        // handled here with result 0
-    TryClose,       // a close request; the message is swallowed
-    TestMovement,   // a mouse move: close only when it went far enough
+    PassOn,        // to the window's own handler
+    Swallow,       // handled here with result 0
+    TryClose,      // a close request; the message is swallowed
+    TestMovement,  // a mouse move: close only when it went far enough
 };
 
 WatchAction DecideWatch(std::uint32_t message, std::uintptr_t wParam);

@@ -43,7 +43,6 @@ PhotoFit FitPhoto(std::int32_t photoWidth, std::int32_t photoHeight, std::int32_
                   std::int32_t windowHeight) {
     // Division first, then the product, as the fit has always been computed;
     // nearbyint rounds ties to even in the default rounding mode.
-    const double scaledWidth =
-        std::nearbyint(static_cast<double>(windowHeight) / photoHeight * photoWidth);
+    const double scaledWidth = std::nearbyint(static_cast<double>(windowHeight) / photoHeight * photoWidth);
     return scaledWidth < windowWidth ? PhotoFit::Height : PhotoFit::Width;
 }

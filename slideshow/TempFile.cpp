@@ -47,5 +47,6 @@ void WriteTempFile(const std::string& path, std::string_view bytes) {
     const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.IsOpen()) RaiseFileError("FileCreateError", path, " kann nicht erstellt werden");
-    if (!WriteAll(file.Get(), bytes)) RaiseFileError("FileWriteError", path, " kann nicht geschrieben werden");
+    if (!WriteAll(file.Get(), bytes))
+        RaiseFileError("FileWriteError", path, " kann nicht geschrieben werden");
 }

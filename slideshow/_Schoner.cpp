@@ -237,14 +237,16 @@ std::string MakeTempName(const std::string& extension) {
     // the system does not offer them again.
     std::vector<std::string> placeholders;
     std::string result;
-    do {
+    for (;;) {
         char name[MAX_PATH + 1];
-        if (!GetTempFileNameA(directory, "inst", 0, name)) break;
+        if (!GetTempFileNameA(directory, "inst", 0, name)) {
+            result.clear();
+            break;
+        }
         placeholders.emplace_back(name);
-        result = placeholders.back();
-        result.resize(result.size() - 3);
-        result += extension;
-    } while (FileExists(result) && placeholders.size() < 100);
+        result = placeholders.back().substr(0, placeholders.back().size() - 3) + extension;
+        if (!FileExists(result)) break;
+    }
     for (const std::string& placeholder : placeholders) DeleteTempFile(placeholder);
     return result;
 }

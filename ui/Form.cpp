@@ -61,8 +61,8 @@ void Form::CreateWindowFromLayout() {
     RegisterFormClass(StaticWindowProc);
     RECT frame = {0, 0, layout_.clientWidth, layout_.clientHeight};
     CreateParamsRecord params = {};
-    params.style = layout_.bordered ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN
-                                    : WS_POPUP | WS_CLIPCHILDREN;
+    params.style =
+        layout_.bordered ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN : WS_POPUP | WS_CLIPCHILDREN;
     params.exStyle = layout_.stayOnTop ? WS_EX_TOPMOST : 0;
     AdjustWindowRectEx(&frame, params.style, FALSE, params.exStyle);
     params.parent = Application::Handle();

@@ -32,9 +32,9 @@ struct FormLayout {
     const char* caption;
     int clientWidth, clientHeight;
     COLORREF color;
-    bool bordered;      // false: a borderless popup
+    bool bordered;  // false: a borderless popup
     bool stayOnTop;
-    bool keyPreview;    // the form's key handler sees keys meant for its children first
+    bool keyPreview;  // the form's key handler sees keys meant for its children first
 };
 
 class Form {

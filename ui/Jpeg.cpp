@@ -47,17 +47,18 @@ bool Run(const void* data, std::size_t size, const JpegTarget* target, ErrorMana
     jpeg_create_decompress(&decoder);
     jpeg_mem_src(&decoder, static_cast<const unsigned char*>(data), static_cast<unsigned long>(size));
     jpeg_read_header(&decoder, TRUE);
-    header = {static_cast<std::int32_t>(decoder.image_width), static_cast<std::int32_t>(decoder.image_height)};
+    header = {static_cast<std::int32_t>(decoder.image_width),
+              static_cast<std::int32_t>(decoder.image_height)};
     if (target) {
         decoder.scale_num = 1;
         decoder.scale_denom = static_cast<unsigned int>(target->scaleDenominator);
         decoder.out_color_space = target->bytesPerPixel == 4 ? JCS_EXT_BGRX : JCS_EXT_BGR;
         jpeg_calc_output_dimensions(&decoder);
         std::size_t stride = 0;
-        std::uint8_t* const first = target->prepare(
-            target->context,
-            {static_cast<std::int32_t>(decoder.output_width), static_cast<std::int32_t>(decoder.output_height)},
-            stride);
+        std::uint8_t* const first = target->prepare(target->context,
+                                                    {static_cast<std::int32_t>(decoder.output_width),
+                                                     static_cast<std::int32_t>(decoder.output_height)},
+                                                    stride);
         jpeg_start_decompress(&decoder);
         while (decoder.output_scanline < decoder.output_height) {
             JSAMPROW row = first + stride * decoder.output_scanline;

@@ -31,4 +31,3 @@ private:
     int width_;
     int height_;
 };
-

@@ -15,10 +15,14 @@ struct WatchCase {
 
 const char* ActionName(WatchAction action) {
     switch (action) {
-        case WatchAction::PassOn: return "PassOn";
-        case WatchAction::Swallow: return "Swallow";
-        case WatchAction::TryClose: return "TryClose";
-        case WatchAction::TestMovement: return "TestMovement";
+        case WatchAction::PassOn:
+            return "PassOn";
+        case WatchAction::Swallow:
+            return "Swallow";
+        case WatchAction::TryClose:
+            return "TryClose";
+        case WatchAction::TestMovement:
+            return "TestMovement";
     }
     return "?";
 }

@@ -14,20 +14,21 @@ struct FitCase {
 
 TEST(FitPhoto, FillsTheHeightOnlyWhenTheScaledPhotoIsNarrower) {
     const FitCase cases[] = {
-        {800, 600, 1024, 768, PhotoFit::Width},   // s = 1024, not less than the window
-        {1024, 768, 1024, 768, PhotoFit::Width},  // exactly the window's proportions
-        {600, 800, 1024, 768, PhotoFit::Height},  // s = 576
-        {1024, 249, 1920, 1080, PhotoFit::Width}, // flattest panorama
-        {455, 768, 1920, 1080, PhotoFit::Height}, // narrowest portrait
-        {531, 400, 797, 600, PhotoFit::Height},   // 796.5 rounds to even 796 < 797
-        {531, 400, 796, 600, PhotoFit::Width},    // 796 is not less than 796
-        {533, 400, 799, 600, PhotoFit::Width},    // 799.5 rounds to even 800
-        {1024, 768, 152, 112, PhotoFit::Height},  // s = 149.33 in a small preview
+        {800, 600, 1024, 768, PhotoFit::Width},    // s = 1024, not less than the window
+        {1024, 768, 1024, 768, PhotoFit::Width},   // exactly the window's proportions
+        {600, 800, 1024, 768, PhotoFit::Height},   // s = 576
+        {1024, 249, 1920, 1080, PhotoFit::Width},  // flattest panorama
+        {455, 768, 1920, 1080, PhotoFit::Height},  // narrowest portrait
+        {531, 400, 797, 600, PhotoFit::Height},    // 796.5 rounds to even 796 < 797
+        {531, 400, 796, 600, PhotoFit::Width},     // 796 is not less than 796
+        {533, 400, 799, 600, PhotoFit::Width},     // 799.5 rounds to even 800
+        {1024, 768, 152, 112, PhotoFit::Height},   // s = 149.33 in a small preview
         {1024, 449, 152, 112, PhotoFit::Width},
     };
     for (const auto& row : cases) {
         EXPECT_EQ(FitPhoto(row.photoWidth, row.photoHeight, row.windowWidth, row.windowHeight), row.expected)
-            << row.photoWidth << "x" << row.photoHeight << " in " << row.windowWidth << "x" << row.windowHeight;
+            << row.photoWidth << "x" << row.photoHeight << " in " << row.windowWidth << "x"
+            << row.windowHeight;
     }
 }
 

@@ -41,8 +41,9 @@ std::vector<std::string> SaverTempFiles() {
 
 std::string ReadFileBytes(const std::string& path) {
     std::string bytes;
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE |
-                                    FILE_SHARE_DELETE, nullptr, OPEN_EXISTING, 0, nullptr);
+    const HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE) return bytes;
     char buffer[4096];
     DWORD read = 0;
@@ -232,8 +233,8 @@ TEST_F(SaverTest, LosingTheActivationEndsTheSaver) {
     SaverProcess saver("/s");
     ASSERT_NE(saver.WaitForWindow(kFormClass), nullptr);
     WaitForActivation();
-    const HWND other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 10, 10, 100, 100,
-                                       nullptr, nullptr, nullptr, nullptr);
+    const HWND other = CreateWindowExA(WS_EX_TOPMOST, "STATIC", "other", WS_POPUP | WS_VISIBLE, 10, 10, 100,
+                                       100, nullptr, nullptr, nullptr, nullptr);
     SetForegroundWindow(other);
     ExpectCleanEnd(saver);
     DestroyWindow(other);
@@ -330,7 +331,8 @@ namespace {
 class SaverResources {
 public:
     SaverResources()
-        : module_(LoadLibraryExA(SaverPath(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
+        : module_(LoadLibraryExA(SaverPath(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
     ~SaverResources() {
         if (module_) FreeLibrary(module_);
     }

@@ -1,0 +1,65 @@
+// Temp names: unique in the temp directory for the extension the slideshow
+// uses, and nothing left behind by making them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "slideshow/_Schoner.h"
+
+namespace {
+
+std::string TempDirectory() {
+    char path[MAX_PATH + 1];
+    GetTempPathA(MAX_PATH, path);
+    return path;
+}
+
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::string> NamesLike(const std::string& pattern) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((TempDirectory() + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do names.emplace_back(found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
+}
+
+TEST(MakeTempName, GivesAFreshPathWithTheExtensionAndLeavesNoPlaceholder) {
+    const std::string name = MakeTempName("htm");
+    EXPECT_EQ(name.rfind(TempDirectory(), 0), 0u) << name;
+    EXPECT_TRUE(name.ends_with(".htm")) << name;
+    EXPECT_FALSE(Exists(name)) << "the name is only reserved by the first write";
+    EXPECT_TRUE(NamesLike("ins*.tmp").empty());
+}
+
+// The system's unique numbers start from the clock: other programs' files
+// with our extension under the next few hundred numbers must all be passed over.
+TEST(MakeTempName, PassesOverNamesWhoseFileWithTheExtensionExists) {
+    const unsigned start = GetTickCount() & 0xFFFF;
+    std::vector<std::string> others;
+    for (unsigned number = start; number < start + 400; ++number) {
+        char name[32];
+        std::snprintf(name, sizeof name, "ins%x.jpg", number & 0xFFFF);
+        others.push_back(TempDirectory() + name);
+        CloseHandle(CreateFileA(others.back().c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    }
+    const std::string name = MakeTempName("jpg");
+    EXPECT_FALSE(name.empty());
+    EXPECT_FALSE(Exists(name)) << name << " belongs to another file";
+    EXPECT_TRUE(NamesLike("ins*.tmp").empty()) << "placeholders left behind";
+    for (const std::string& other : others) {
+        EXPECT_TRUE(Exists(other)) << other;
+        DeleteFileA(other.c_str());
+    }
+}
+
+}  // namespace
