@@ -11,10 +11,6 @@
 namespace {
 
 constexpr const char* kWindowClass = "SolqueraBuiltInView";
-constexpr int kDesignLeft = 56;
-constexpr int kDesignTop = 140;
-constexpr int kDesignWidth = 545;
-constexpr int kDesignHeight = 429;
 constexpr UINT_PTR kFrameTimer = 1;
 // As often as the system's timers go; the frame shows the progress of its own moment.
 constexpr UINT kFrameIntervalMs = 10;
@@ -65,9 +61,7 @@ public:
     void Navigate(const std::string& pageFile) override;
 
 private:
-    static void RegisterWindowClass();
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     PixelRect ShownArea() const;
     void ChangePage(const TransitionPlan& plan);
@@ -85,42 +79,17 @@ private:
     ULONGLONG transitionStart_ = 0;
 };
 
-void BuiltInView::RegisterWindowClass() {
-    static const ATOM atom = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        windowClass.lpszClassName = kWindowClass;
-        return RegisterClassExA(&windowClass);
-    }();
-    if (!atom) RaiseViewError("The page view's window class cannot be registered.");
-}
-
 BuiltInView::BuiltInView(HWND parent, RandomGenerator& random) : random_(random) {
-    RegisterWindowClass();
     // The sunken edge is the control's two-pixel frame: the slideshow places
     // the view so that the frame lies outside its window.
-    CreateWindowExA(WS_EX_CLIENTEDGE, kWindowClass, "", WS_CHILD | WS_VISIBLE, kDesignLeft, kDesignTop,
-                    kDesignWidth, kDesignHeight, parent, nullptr, GetModuleHandleA(nullptr), this);
-    if (!window_) RaiseViewError("The page view's window cannot be created.");
+    if (!CreateViewWindow(kWindowClass, nullptr, WS_EX_CLIENTEDGE, 0, parent)) {
+        RaiseViewError("The page view's window cannot be created.");
+    }
     FollowPlacement();
 }
 
 BuiltInView::~BuiltInView() {
     if (window_) DestroyWindow(window_);
-}
-
-LRESULT CALLBACK BuiltInView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* creating = static_cast<BuiltInView*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        creating->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-    }
-    auto* view = reinterpret_cast<BuiltInView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return view ? view->HandleMessage(window, message, wParam, lParam)
-                : DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT BuiltInView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -135,10 +104,6 @@ LRESULT BuiltInView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
             return 0;
         case WM_WINDOWPOSCHANGED:
             FollowPlacement();
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

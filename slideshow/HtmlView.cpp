@@ -17,10 +17,6 @@ using Microsoft::WRL::ComPtr;
 namespace {
 
 constexpr const char* kContainerClass = "SolqueraPageView";
-constexpr int kDesignLeft = 56;
-constexpr int kDesignTop = 140;
-constexpr int kDesignWidth = 545;
-constexpr int kDesignHeight = 429;
 
 int liveSites = 0;
 
@@ -157,9 +153,7 @@ public:
     int ClientWidth() const override;
 
 private:
-    static void RegisterWindowClass();
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
     void FitControl();
     void ReleaseControl();
 
@@ -169,30 +163,12 @@ private:
     ComPtr<IWebBrowser2> browser_;
 };
 
-void WebBrowserView::RegisterWindowClass() {
-    static const ATOM atom = [] {
-        WNDCLASSEXA windowClass{};
-        windowClass.cbSize = sizeof windowClass;
-        windowClass.lpfnWndProc = WindowProc;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-        // Black like the pages, for the moment before the control draws the first.
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-        windowClass.lpszClassName = kContainerClass;
-        return RegisterClassExA(&windowClass);
-    }();
-    if (!atom)
-        RaiseOleError("The HTML view's window class cannot be registered",
-                      HRESULT_FROM_WIN32(GetLastError()));
-}
-
 WebBrowserView::WebBrowserView(HWND parent) {
-    RegisterWindowClass();
-    // Not a tab stop: the slideshow window keeps the keys.
-    CreateWindowExA(0, kContainerClass, "", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, kDesignLeft, kDesignTop,
-                    kDesignWidth, kDesignHeight, parent, nullptr, GetModuleHandleA(nullptr), this);
-    if (!window_)
+    // Black like the pages, for the moment before the control draws the first.
+    if (!CreateViewWindow(kContainerClass, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 0,
+                          WS_CLIPCHILDREN, parent)) {
         RaiseOleError("The HTML view's window cannot be created", HRESULT_FROM_WIN32(GetLastError()));
+    }
 }
 
 WebBrowserView::~WebBrowserView() {
@@ -214,18 +190,6 @@ void WebBrowserView::Embed() {
     if (FAILED(hr)) RaiseOleError("The HTML view cannot be activated", hr);
 }
 
-LRESULT CALLBACK WebBrowserView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* creating =
-            static_cast<WebBrowserView*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        creating->window_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(creating));
-    }
-    auto* view = reinterpret_cast<WebBrowserView*>(GetWindowLongPtrA(window, GWLP_USERDATA));
-    return view ? view->HandleMessage(window, message, wParam, lParam)
-                : DefWindowProcA(window, message, wParam, lParam);
-}
-
 LRESULT WebBrowserView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_SIZE:
@@ -234,10 +198,6 @@ LRESULT WebBrowserView::HandleMessage(HWND window, UINT message, WPARAM wParam, 
         case WM_DESTROY:
             // The control's own window is still alive here; closing the control destroys it.
             ReleaseControl();
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            window_ = nullptr;
             break;
     }
     return DefWindowProcA(window, message, wParam, lParam);

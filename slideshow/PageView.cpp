@@ -1,5 +1,37 @@
 #include "slideshow/PageView.h"
 
+#include "ui/WindowBinding.h"
+
+namespace {
+
+constexpr int kDesignLeft = 56;
+constexpr int kDesignTop = 140;
+constexpr int kDesignWidth = 545;
+constexpr int kDesignHeight = 429;
+
+}  // namespace
+
+bool PageView::CreateViewWindow(const char* className, HBRUSH background, DWORD exStyle, DWORD style,
+                                HWND parent) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+    windowClass.hbrBackground = background;
+    windowClass.lpszClassName = className;
+    if (!RegisterClassExA(&windowClass) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return false;
+    CreateWindowExA(exStyle, className, "", WS_CHILD | WS_VISIBLE | style, kDesignLeft, kDesignTop,
+                    kDesignWidth, kDesignHeight, parent, nullptr, GetModuleHandleA(nullptr), this);
+    return window_ != nullptr;
+}
+
+LRESULT CALLBACK PageView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    PageView* view = BoundOwner(window, message, lParam, &PageView::window_);
+    if (!view) return DefWindowProcA(window, message, wParam, lParam);
+    return view->HandleMessage(window, message, wParam, lParam);
+}
+
 void PageView::SetLeft(int left) {
     if (!window_) return;
     RECT bounds;

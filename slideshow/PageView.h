@@ -32,7 +32,18 @@ public:
     void Show();
 
 protected:
+    // Makes the view's own child window, of a class of the view's, at the
+    // slideshow window's design place (left 56, top 140, 545 x 429; visible,
+    // not a tab stop). Its messages go to HandleMessage. False when it cannot
+    // be made.
+    bool CreateViewWindow(const char* className, HBRUSH background, DWORD exStyle, DWORD style, HWND parent);
+    // What the view does not handle goes on to DefWindowProcA.
+    virtual LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
+
     // The view's own child window; null once it has been destroyed, after
     // which placement does nothing.
     HWND window_ = nullptr;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 };

@@ -127,14 +127,14 @@ void RegisterClasses() {
     registered = true;
 }
 
-struct WindowSpec {
+struct WindowClassAndStyle {
     const char* className;
     DWORD style;
     DWORD exStyle = 0;
     void* createParam = nullptr;
 };
 
-WindowSpec SpecFor(const LayoutRow& row) {
+WindowClassAndStyle ClassAndStyleFor(const LayoutRow& row) {
     const ControlProperties& properties = row.properties;
     // Every control but a picture keeps its siblings' area to them; a
     // picture paints under the see-through click areas that lie on it.
@@ -243,16 +243,17 @@ ControlFonts::~ControlFonts() {
 
 HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts) {
     RegisterClasses();
-    const WindowSpec spec = SpecFor(row);
+    const WindowClassAndStyle classAndStyle = ClassAndStyleFor(row);
     const bool isPage = row.kind == ControlKind::Page;
     const Bounds bounds = isPage ? AddPage(parent, row) : row.bounds;
     const bool isCombo = row.kind == ControlKind::ComboBox;
     const int height = isCombo ? bounds.height + kComboVisibleRows * kComboItemHeight + 2 : bounds.height;
     const char* text = row.kind == ControlKind::GroupBox || isPage ? nullptr : row.properties.caption;
-    const HWND window = CreateWindowExA(
-        spec.exStyle, spec.className, text, WS_CHILD | (isPage ? 0 : WS_VISIBLE) | spec.style, bounds.left,
-        bounds.top, bounds.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        GetModuleHandleA(nullptr), spec.createParam);
+    const HWND window =
+        CreateWindowExA(classAndStyle.exStyle, classAndStyle.className, text,
+                        WS_CHILD | (isPage ? 0 : WS_VISIBLE) | classAndStyle.style, bounds.left, bounds.top,
+                        bounds.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleA(nullptr), classAndStyle.createParam);
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     SendMessageA(window, WM_SETFONT,
                  reinterpret_cast<WPARAM>(row.kind == ControlKind::LinkLabel ? fonts.link : fonts.normal),

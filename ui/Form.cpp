@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/WindowBinding.h"
 
 namespace {
 
@@ -80,18 +81,8 @@ void Form::RunCreateHandler() {
 }
 
 LRESULT CALLBACK Form::StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_NCCREATE) {
-        auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-        form->handle_ = window;
-        SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
-    }
-    auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    Form* form = BoundOwner(window, msg, lParam, &Form::handle_);
     if (!form) return DefWindowProcA(window, msg, wParam, lParam);
-    if (msg == WM_NCDESTROY) {
-        SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-        form->handle_ = nullptr;
-        return DefWindowProcA(window, msg, wParam, lParam);
-    }
     return form->Receive(msg, wParam, lParam);
 }
 

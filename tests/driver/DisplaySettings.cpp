@@ -200,6 +200,36 @@ std::string MessageBoxText(HWND box) {
     return {};
 }
 
+std::string TempDirectory() {
+    char path[MAX_PATH + 1];
+    GetTempPathA(MAX_PATH, path);
+    return path;
+}
+
+std::vector<std::string> TempFiles(const std::string& pattern) {
+    std::vector<std::string> paths;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA((TempDirectory() + pattern).c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return paths;
+    do paths.push_back(TempDirectory() + found.cFileName);
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+    return paths;
+}
+
+std::string ReadFileBytes(const std::string& path) {
+    std::string bytes;
+    const HANDLE file =
+        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return bytes;
+    char buffer[4096];
+    DWORD read = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
+    CloseHandle(file);
+    return bytes;
+}
+
 const char* SaverPath() {
     return SOLQUERA_SCR;
 }

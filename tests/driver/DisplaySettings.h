@@ -71,5 +71,13 @@ bool PressButton(HWND dialog, const char* caption);
 // The text a message box shows (its non-icon static control).
 std::string MessageBoxText(HWND box);
 
+// The temp directory (with its final backslash), the full paths of the files
+// there that match a pattern such as "ins*.htm" (the saver's temp names:
+// Wine's unique names keep only "ins" of the prefix), and a file's bytes
+// (empty when it cannot be read), read while others may write it.
+std::string TempDirectory();
+std::vector<std::string> TempFiles(const std::string& pattern);
+std::string ReadFileBytes(const std::string& path);
+
 // The path of the built screen saver, as the Windows side sees it.
 const char* SaverPath();

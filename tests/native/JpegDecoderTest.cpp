@@ -1,11 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <cstdlib>
 #include <vector>
 
-#include <jpeglib.h>
-
+#include "TestJpeg.h"
 #include "ui/Error.h"
 #include "ui/Jpeg.h"
 
@@ -13,32 +10,9 @@ namespace {
 
 using Bytes = std::vector<unsigned char>;
 
-// A JPEG file made here, at the best quality, so that colours come back
-// nearly unchanged. Pixels hold red, green, blue or one grey byte each.
+// At the best quality, so that colours come back nearly unchanged.
 Bytes Encode(int width, int height, int components, const Bytes& pixels) {
-    jpeg_compress_struct encoder;
-    jpeg_error_mgr errors;
-    encoder.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&encoder);
-    unsigned char* buffer = nullptr;
-    unsigned long size = 0;
-    jpeg_mem_dest(&encoder, &buffer, &size);
-    encoder.image_width = static_cast<JDIMENSION>(width);
-    encoder.image_height = static_cast<JDIMENSION>(height);
-    encoder.input_components = components;
-    encoder.in_color_space = components == 3 ? JCS_RGB : JCS_GRAYSCALE;
-    jpeg_set_defaults(&encoder);
-    jpeg_set_quality(&encoder, 100, TRUE);
-    jpeg_start_compress(&encoder, TRUE);
-    while (encoder.next_scanline < encoder.image_height) {
-        auto row = const_cast<JSAMPROW>(pixels.data() + encoder.next_scanline * width * components);
-        jpeg_write_scanlines(&encoder, &row, 1);
-    }
-    jpeg_finish_compress(&encoder);
-    jpeg_destroy_compress(&encoder);
-    Bytes file(buffer, buffer + size);
-    std::free(buffer);
-    return file;
+    return testjpeg::EncodePixels(width, height, components, pixels, 100);
 }
 
 // Left half red, right half blue.

@@ -29,41 +29,9 @@ constexpr auto kFirstAdvance = 4s;
 constexpr auto kTransition = 3500ms;
 constexpr auto kLongestGap = 10s;
 
-std::string TempDirectory() {
-    char path[MAX_PATH + 1];
-    GetTempPathA(MAX_PATH, path);
-    return path;
-}
-
-// The saver's own temp files with one of its two extensions (Wine's unique
-// names keep only "ins" of the prefix).
-std::vector<std::string> SaverTempFiles(const char* extension) {
-    std::vector<std::string> paths;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((TempDirectory() + "ins*" + extension).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return paths;
-    do paths.push_back(TempDirectory() + found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return paths;
-}
-
-std::string ReadFileBytes(const std::string& path) {
-    std::string bytes;
-    const HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
-}
-
 // The page the saver shows now, once it holds a photograph.
 std::optional<PageContent> CurrentPhotoPage(std::string& text) {
-    const std::vector<std::string> pages = SaverTempFiles(".htm");
+    const std::vector<std::string> pages = TempFiles("ins*.htm");
     if (pages.size() != 1) return std::nullopt;
     text = ReadFileBytes(pages.front());
     if (text.find("<img") == std::string::npos) return std::nullopt;
@@ -101,7 +69,8 @@ protected:
     void TearDown() override {
         registry_test::DeleteTree(registry_test::kOwnTree);
         for (const char* extension : {".htm", ".jpg"}) {
-            for (const std::string& path : SaverTempFiles(extension)) DeleteFileA(path.c_str());
+            for (const std::string& path : TempFiles(std::string("ins*") + extension))
+                DeleteFileA(path.c_str());
         }
     }
 

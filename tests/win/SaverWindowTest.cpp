@@ -21,35 +21,9 @@ constexpr const char* kSoundKey = "AppEvents\\Schemes\\Apps\\Explorer\\Navigatin
 constexpr const char* kBrowserMainKey = "Software\\Microsoft\\Internet Explorer\\Main";
 constexpr const char* kSoundPath = "C:\\Windows\\Media\\Navigating.wav";
 
-std::string TempDirectory() {
-    char path[MAX_PATH + 1];
-    GetTempPathA(MAX_PATH, path);
-    return path;
-}
-
-// Files in the temp directory that the saver's unique names would match.
+// The saver's temp files and its placeholders.
 std::vector<std::string> SaverTempFiles() {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((TempDirectory() + "ins*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.emplace_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
-}
-
-std::string ReadFileBytes(const std::string& path) {
-    std::string bytes;
-    const HANDLE file =
-        CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                    nullptr, OPEN_EXISTING, 0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return bytes;
-    char buffer[4096];
-    DWORD read = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
-    CloseHandle(file);
-    return bytes;
+    return TempFiles("ins*");
 }
 
 std::string SoundValue() {
@@ -86,7 +60,7 @@ protected:
         Restore(kSoundKey, "", savedSound_);
         Restore(kBrowserMainKey, "Page_Transitions", savedTransitions_);
         DeleteTree(kOwnTree);
-        for (const std::string& name : SaverTempFiles()) DeleteFileA((TempDirectory() + name).c_str());
+        for (const std::string& path : SaverTempFiles()) DeleteFileA(path.c_str());
     }
 
     // After a clean end: exit code 0, settings restored, no temp file left.
@@ -147,7 +121,7 @@ TEST_F(SaverTest, FullScreenRunsAndEndsOnAKey) {
     }));
     ASSERT_EQ(pages.size(), 1u);
     RandomGenerator unused;
-    EXPECT_EQ(ReadFileBytes(TempDirectory() + pages.front()), StartPage(ChooseExitMeta(23, unused)));
+    EXPECT_EQ(ReadFileBytes(pages.front()), StartPage(ChooseExitMeta(23, unused)));
 
     PostMessageA(window, WM_KEYDOWN, 'A', 0);
     ExpectCleanEnd(saver);
@@ -348,8 +322,8 @@ private:
 };
 
 std::string TempFileEndingIn(const char* extension) {
-    for (const std::string& name : SaverTempFiles()) {
-        if (name.ends_with(extension)) return TempDirectory() + name;
+    for (const std::string& path : SaverTempFiles()) {
+        if (path.ends_with(extension)) return path;
     }
     return {};
 }

@@ -8,29 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "driver/DisplaySettings.h"
 #include "slideshow/_Schoner.h"
 
 namespace {
 
-std::string TempDirectory() {
-    char path[MAX_PATH + 1];
-    GetTempPathA(MAX_PATH, path);
-    return path;
-}
-
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::vector<std::string> NamesLike(const std::string& pattern) {
-    std::vector<std::string> names;
-    WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((TempDirectory() + pattern).c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return names;
-    do names.emplace_back(found.cFileName);
-    while (FindNextFileA(search, &found));
-    FindClose(search);
-    return names;
 }
 
 TEST(MakeTempName, GivesAFreshPathWithTheExtensionAndLeavesNoPlaceholder) {
@@ -38,7 +22,7 @@ TEST(MakeTempName, GivesAFreshPathWithTheExtensionAndLeavesNoPlaceholder) {
     EXPECT_EQ(name.rfind(TempDirectory(), 0), 0u) << name;
     EXPECT_TRUE(name.ends_with(".htm")) << name;
     EXPECT_FALSE(Exists(name)) << "the name is only reserved by the first write";
-    EXPECT_TRUE(NamesLike("ins*.tmp").empty());
+    EXPECT_TRUE(TempFiles("ins*.tmp").empty());
 }
 
 // The system's unique numbers start from the clock: other programs' files
@@ -55,7 +39,7 @@ TEST(MakeTempName, PassesOverNamesWhoseFileWithTheExtensionExists) {
     const std::string name = MakeTempName("jpg");
     EXPECT_FALSE(name.empty());
     EXPECT_FALSE(Exists(name)) << name << " belongs to another file";
-    EXPECT_TRUE(NamesLike("ins*.tmp").empty()) << "placeholders left behind";
+    EXPECT_TRUE(TempFiles("ins*.tmp").empty()) << "placeholders left behind";
     for (const std::string& other : others) {
         EXPECT_TRUE(Exists(other)) << other;
         DeleteFileA(other.c_str());
