@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "slideshow/ScaledJpeg.h"
 #include "slideshow/PhotoPlacement.h"
+#include "slideshow/ScaledJpeg.h"
 
 namespace {
 

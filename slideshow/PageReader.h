@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "ui/Jpeg.h"
 #include "slideshow/PageText.h"
+#include "ui/Jpeg.h"
 
 // The "Page-Exit" tag: the transition played when the next page replaces this one.
 struct ExitTransition {

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "ui/Jpeg.h"
 #include "slideshow/PixelImage.h"
+#include "ui/Jpeg.h"
 
 // The largest of the decoder's scale-downs 1, 2, 4 and 8 that still leaves the
 // image at least as large as `wanted` in both directions (1 when none does).

@@ -7,11 +7,11 @@
 #include "slideshow/BuiltInView.h"
 #include "slideshow/ClockSeed.h"
 #include "slideshow/InputWatch.h"
-#include "ui/Jpeg.h"
-#include "slideshow/TempFile.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
+#include "slideshow/TempFile.h"
 #include "ui/Application.h"
+#include "ui/Jpeg.h"
 #include "ui/Resource.h"
 
 #include <vector>

@@ -14,9 +14,9 @@
 
 #include "driver/DisplaySettings.h"
 #include "slideshow/DibSection.h"
-#include "ui/Jpeg.h"
 #include "slideshow/PageReader.h"
 #include "slideshow/PhotoPlacement.h"
+#include "ui/Jpeg.h"
 #include "win/RegistryTestSupport.h"
 
 using namespace std::chrono_literals;

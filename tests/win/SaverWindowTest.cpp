@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "driver/DisplaySettings.h"
-#include "ui/Jpeg.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
+#include "ui/Jpeg.h"
 #include "win/RegistryTestSupport.h"
 
 using namespace registry_test;

@@ -6,8 +6,8 @@
 #include <iterator>
 #include <string>
 
-#include "slideshow/TempFile.h"
 #include "slideshow/PageText.h"
+#include "slideshow/TempFile.h"
 #include "ui/Error.h"
 
 namespace {
