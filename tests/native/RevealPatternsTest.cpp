@@ -9,67 +9,15 @@
 #include <string>
 #include <vector>
 
+#include "RevealMask.h"
+
 #include "slideshow/RevealOrder.h"
 #include "slideshow/RevealPatterns.h"
 
 namespace {
 
-struct Size {
-    std::int32_t width, height;
-};
-
 // Odd and tiny sizes besides a preview: rounding must not leave gaps.
 constexpr Size kSizes[] = {{1, 1}, {7, 5}, {97, 61}, {152, 112}, {12, 200}};
-
-// Which pixels show the new picture, row by row.
-struct Mask {
-    std::int32_t width, height;
-    std::vector<char> shown;
-
-    bool At(std::int32_t x, std::int32_t y) const { return shown[static_cast<std::size_t>(y * width + x)]; }
-    std::int64_t Count() const {
-        std::int64_t count = 0;
-        for (const char pixel : shown) count += pixel;
-        return count;
-    }
-};
-
-// Draws a pattern the way the view does. Region rectangles must lie inside
-// the window and must not overlap.
-Mask Draw(std::int32_t pattern, double progress, Size size, std::uint32_t seed = 1) {
-    Mask mask{size.width, size.height,
-              std::vector<char>(static_cast<std::size_t>(size.width * size.height), 0)};
-    std::int64_t shownTwice = 0;
-    const auto show = [&](std::int32_t x, std::int32_t y) {
-        char& pixel = mask.shown[static_cast<std::size_t>(y * size.width + x)];
-        shownTwice += pixel;
-        pixel = 1;
-    };
-    const RevealStyle style = StyleOf(pattern);
-    if (style == RevealStyle::Region) {
-        for (const PixelRect& r : RevealedRegion(pattern, progress, size.width, size.height)) {
-            EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= size.width && r.bottom <= size.height &&
-                        !r.Empty())
-                << "pattern " << pattern << " rectangle " << r.left << "," << r.top << "-" << r.right << ","
-                << r.bottom;
-            for (std::int32_t y = std::max(r.top, 0); y < std::min(r.bottom, size.height); ++y) {
-                for (std::int32_t x = std::max(r.left, 0); x < std::min(r.right, size.width); ++x) show(x, y);
-            }
-        }
-        EXPECT_EQ(shownTwice, 0) << "pattern " << pattern << " overlaps itself at " << progress;
-        return mask;
-    }
-    const std::int64_t elements = OrderedElements(style, size.width, size.height);
-    const RevealOrder order(static_cast<std::uint64_t>(elements), seed);
-    for (std::int64_t k = 0; k < RevealedCount(progress, elements); ++k) {
-        const auto element = static_cast<std::int32_t>(order.At(static_cast<std::uint64_t>(k)));
-        if (style == RevealStyle::PixelOrder) show(element % size.width, element / size.width);
-        for (std::int32_t i = 0; style == RevealStyle::RowOrder && i < size.width; ++i) show(i, element);
-        for (std::int32_t i = 0; style == RevealStyle::ColumnOrder && i < size.height; ++i) show(element, i);
-    }
-    EXPECT_EQ(shownTwice, 0) << "pattern " << pattern << " shows an element twice at " << progress;
-    return mask;
-}
 
 std::string Describe(std::int32_t pattern, double progress, Size size) {
     return "pattern " + std::to_string(pattern) + " at " + std::to_string(progress) + " in " +
@@ -89,12 +37,12 @@ std::vector<double> Progresses() {
 TEST(RevealPatterns, ShowNothingAtTheStartAndEverythingAtTheEnd) {
     for (std::int32_t pattern = 0; pattern < kRevealPatternCount; ++pattern) {
         for (const Size size : kSizes) {
-            EXPECT_EQ(Draw(pattern, 0.0, size).Count(), 0) << Describe(pattern, 0, size);
-            EXPECT_EQ(Draw(pattern, 1.0, size).Count(), std::int64_t{size.width} * size.height)
+            EXPECT_EQ(RevealedMask(pattern, 0.0, size).Count(), 0) << Describe(pattern, 0, size);
+            EXPECT_EQ(RevealedMask(pattern, 1.0, size).Count(), std::int64_t{size.width} * size.height)
                 << Describe(pattern, 1, size);
             // Progress outside 0..1 (a late or early timer) stays at the ends.
-            EXPECT_EQ(Draw(pattern, -0.5, size).Count(), 0) << Describe(pattern, -0.5, size);
-            EXPECT_EQ(Draw(pattern, 1.5, size).Count(), std::int64_t{size.width} * size.height)
+            EXPECT_EQ(RevealedMask(pattern, -0.5, size).Count(), 0) << Describe(pattern, -0.5, size);
+            EXPECT_EQ(RevealedMask(pattern, 1.5, size).Count(), std::int64_t{size.width} * size.height)
                 << Describe(pattern, 1.5, size);
         }
     }
@@ -105,9 +53,9 @@ TEST(RevealPatterns, WhatIsShownStaysShown) {
     std::sort(steps.begin(), steps.end());
     for (std::int32_t pattern = 0; pattern < kRevealPatternCount; ++pattern) {
         for (const Size size : kSizes) {
-            Mask before = Draw(pattern, 0.0, size);
+            Mask before = RevealedMask(pattern, 0.0, size);
             for (const double progress : steps) {
-                const Mask now = Draw(pattern, progress, size);
+                const Mask now = RevealedMask(pattern, progress, size);
                 for (std::size_t i = 0; i < now.shown.size(); ++i) {
                     ASSERT_TRUE(now.shown[i] || !before.shown[i])
                         << Describe(pattern, progress, size) << " hides pixel " << i << " again";
@@ -144,7 +92,7 @@ TEST(RevealPatterns, EvenPatternsShowTheProgressToAPixelLine) {
             const double line = row.motion == Across ? size.height : row.motion == Down ? size.width : 1;
             for (const double progress : Progresses()) {
                 const double wanted = progress * size.width * size.height;
-                EXPECT_LE(std::abs(double(Draw(row.pattern, progress, size).Count()) - wanted), line)
+                EXPECT_LE(std::abs(double(RevealedMask(row.pattern, progress, size).Count()) - wanted), line)
                     << Describe(row.pattern, progress, size);
             }
         }
@@ -161,8 +109,8 @@ TEST(RevealPatterns, InIsTheComplementOfOutRunBackwards) {
     for (const auto& [in, out] : pairs) {
         for (const Size size : kSizes) {
             for (const double progress : Progresses()) {
-                const Mask inMask = Draw(in, progress, size);
-                const Mask outMask = Draw(out, 1.0 - progress, size);
+                const Mask inMask = RevealedMask(in, progress, size);
+                const Mask outMask = RevealedMask(out, 1.0 - progress, size);
                 for (std::size_t i = 0; i < inMask.shown.size(); ++i) {
                     ASSERT_NE(inMask.shown[i], outMask.shown[i])
                         << Describe(in, progress, size) << " pixel " << i;
@@ -226,7 +174,7 @@ TEST(RevealPatterns, EachMovesItsOwnWay) {
     };
     const Size size{120, 100};
     for (const auto& row : rows) {
-        const Mask mask = Draw(row.pattern, row.progress, size);
+        const Mask mask = RevealedMask(row.pattern, row.progress, size);
         for (const Probe& probe : row.probes) {
             const auto x = static_cast<std::int32_t>(probe.x * size.width);
             const auto y = static_cast<std::int32_t>(probe.y * size.height);
@@ -239,7 +187,7 @@ TEST(RevealPatterns, EachMovesItsOwnWay) {
 TEST(RevealPatterns, StripsEdgeIsAStaircaseOfSquareSteps) {
     // Along the edge, each row of steps reaches one step further than the next.
     const Size size{300, 300};  // steps of 10 pixels
-    const Mask mask = Draw(kStripsLeftDown, 0.5, size);
+    const Mask mask = RevealedMask(kStripsLeftDown, 0.5, size);
     std::vector<std::int32_t> reach;
     for (std::int32_t y = 0; y < size.height; ++y) {
         std::int32_t x = 0;
@@ -256,9 +204,9 @@ TEST(RevealPatterns, StripsEdgeIsAStaircaseOfSquareSteps) {
 TEST(RevealPatterns, RandomOnesRepeatForASeedAndDifferBetweenSeeds) {
     for (const std::int32_t pattern : {kRandomDissolve, kRandomBarsHorizontal, kRandomBarsVertical}) {
         const Size size{152, 112};
-        const Mask first = Draw(pattern, 0.5, size, 7);
-        EXPECT_EQ(first.shown, Draw(pattern, 0.5, size, 7).shown) << "pattern " << pattern;
-        EXPECT_NE(first.shown, Draw(pattern, 0.5, size, 8).shown) << "pattern " << pattern;
+        const Mask first = RevealedMask(pattern, 0.5, size, 7);
+        EXPECT_EQ(first.shown, RevealedMask(pattern, 0.5, size, 7).shown) << "pattern " << pattern;
+        EXPECT_NE(first.shown, RevealedMask(pattern, 0.5, size, 8).shown) << "pattern " << pattern;
     }
 }
 
@@ -284,7 +232,7 @@ TEST(RevealOrder, IsAPermutationThatLooksShuffled) {
 TEST(RevealOrder, DissolveScattersItsFirstPixels) {
     // The first tenth of a dissolve touches every part of the window, not one corner.
     const Size size{152, 112};
-    const Mask mask = Draw(kRandomDissolve, 0.1, size);
+    const Mask mask = RevealedMask(kRandomDissolve, 0.1, size);
     for (std::int32_t quarterY = 0; quarterY < 4; ++quarterY) {
         for (std::int32_t quarterX = 0; quarterX < 4; ++quarterX) {
             std::int64_t shown = 0;
