@@ -1,6 +1,7 @@
 #include "driver/DisplaySettings.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <stdexcept>
 
 namespace {
@@ -228,6 +229,25 @@ std::string ReadFileBytes(const std::string& path) {
     while (ReadFile(file, buffer, sizeof buffer, &read, nullptr) && read > 0) bytes.append(buffer, read);
     CloseHandle(file);
     return bytes;
+}
+
+PreviewParent::PreviewParent() {
+    handle_ = CreateWindowExA(0, "STATIC", "preview", WS_POPUP | WS_VISIBLE, 200, 150, 152, 112, nullptr,
+                              nullptr, nullptr, nullptr);
+}
+
+PreviewParent::~PreviewParent() {
+    if (IsWindow(handle_)) DestroyWindow(handle_);
+}
+
+std::string PreviewParent::Argument() const {
+    return "/p " + std::to_string(static_cast<long long>(reinterpret_cast<std::intptr_t>(handle_)));
+}
+
+HWND PreviewParent::WaitForSaverChild() const {
+    HWND child = nullptr;
+    WaitUntil([&] { return (child = FindWindowExA(handle_, nullptr, kFormClass, nullptr)) != nullptr; });
+    return child;
 }
 
 const char* SaverPath() {

@@ -17,6 +17,9 @@
 // How long a test waits for something the saver does at once.
 inline constexpr std::chrono::milliseconds kPromptly = std::chrono::seconds(10);
 
+// The window class of the saver's forms: the slideshow window and the dialog.
+inline constexpr const char* kFormClass = "SolqueraForm";
+
 class SaverProcess {
 public:
     // Starts the built Solquera.scr as the display settings do: its quoted
@@ -44,6 +47,25 @@ public:
 
 private:
     PROCESS_INFORMATION info_{};
+};
+
+// The display settings' preview area: a 152 x 112 window of the test's own
+// at (200, 150) on the screen, destroyed with the object unless a test did.
+class PreviewParent {
+public:
+    PreviewParent();
+    ~PreviewParent();
+    PreviewParent(const PreviewParent&) = delete;
+    PreviewParent& operator=(const PreviewParent&) = delete;
+
+    HWND Handle() const { return handle_; }
+    // The saver's command line for a preview in this window.
+    std::string Argument() const;
+    // The slideshow window inside, once the saver has made it; nullptr after kPromptly.
+    HWND WaitForSaverChild() const;
+
+private:
+    HWND handle_;
 };
 
 // Polls the condition until it holds (true) or the timeout passes (false).

@@ -1,9 +1,6 @@
-// The full-screen saver under Wine shows its pages through the built-in view:
-// the test reads the page the saver wrote, works out where the photograph
-// must be, and compares with what the screen shows.
-//
-// Needs the slideshow window to pick its view with HtmlEnginePlaysTransitions()
-// (the built-in one under Wine); until it does, these stay disabled.
+// The saver under Wine shows its pages through the built-in view, full screen
+// and in the preview: the test reads the page the saver wrote, works out where
+// the photograph must be, and compares with what the screen shows.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -23,7 +20,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr const char* kFormClass = "SolqueraForm";
 // From the saver's start to its first photograph (21 ticks), and one transition with some time to spare.
 constexpr auto kFirstAdvance = 4s;
 constexpr auto kTransition = 3500ms;
@@ -84,25 +80,29 @@ protected:
 
 }  // namespace
 
-TEST_F(BuiltInViewSaverTest, FullScreenShowsThePhotographWhereTheFitRulePutsIt) {
-    SaverProcess saver("/s");
-    const HWND window = saver.WaitForWindow(kFormClass);
-    ASSERT_NE(window, nullptr);
+namespace {
+
+// Waits for the first photograph, lets its transition end, then checks the
+// screen inside `area`, whose top left corner is the page's: lit where the fit
+// rule puts the photograph, black to the pixel elsewhere.
+void ExpectThePhotographWhereTheFitRulePutsIt(const RECT& area) {
     std::string text;
     std::optional<PageContent> page;
     ASSERT_TRUE(WaitUntil([&] { return (page = CurrentPhotoPage(text)).has_value(); }, kFirstAdvance))
         << "no photograph shown";
     const std::string photo = ReadFileBytes(page->photo->source);
-    const PixelRect placed = Intersection(PlacePhoto(*page->photo, ReadJpegSize(photo.data(), photo.size())),
-                                          CellArea(*page->photo));
+    PixelRect placed = Intersection(PlacePhoto(*page->photo, ReadJpegSize(photo.data(), photo.size())),
+                                    CellArea(*page->photo));
+    placed = {placed.left + area.left, placed.top + area.top, placed.right + area.left,
+              placed.bottom + area.top};
     Pause(kTransition);
     const ScreenShot shot;
 
     // Inside, a photograph is rarely black; outside, the page is black to the pixel.
     int inside = 0;
     int lit = 0;
-    for (int y = 0; y < shot.Height(); y += 4) {
-        for (int x = 0; x < shot.Width(); x += 4) {
+    for (int y = area.top; y < area.bottom; y += 2) {
+        for (int x = area.left; x < area.right; x += 2) {
             const bool nearEdge = x >= placed.left - 2 && x < placed.right + 2 && y >= placed.top - 2 &&
                                   y < placed.bottom + 2 &&
                                   !(x >= placed.left + 2 && x < placed.right - 2 && y >= placed.top + 2 &&
@@ -117,8 +117,33 @@ TEST_F(BuiltInViewSaverTest, FullScreenShowsThePhotographWhereTheFitRulePutsIt) 
             }
         }
     }
+    EXPECT_GT(inside, 0) << "the photograph has no place on the screen: " << text;
     EXPECT_GT(lit, inside * 9 / 10) << "the photograph's place is dark: " << text;
+}
+
+}  // namespace
+
+TEST_F(BuiltInViewSaverTest, FullScreenShowsThePhotographWhereTheFitRulePutsIt) {
+    SaverProcess saver("/s");
+    const HWND window = saver.WaitForWindow(kFormClass);
+    ASSERT_NE(window, nullptr);
+    ExpectThePhotographWhereTheFitRulePutsIt(
+        {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)});
     EndSaver(saver, window);
+}
+
+TEST_F(BuiltInViewSaverTest, PreviewShowsThePhotographWhereTheFitRulePutsIt) {
+    PreviewParent parent;
+    SaverProcess saver(parent.Argument());
+    ASSERT_NE(parent.WaitForSaverChild(), nullptr);
+    RECT area;
+    GetClientRect(parent.Handle(), &area);
+    MapWindowPoints(parent.Handle(), HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    ExpectThePhotographWhereTheFitRulePutsIt(area);
+    DestroyWindow(parent.Handle());
+    DWORD exitCode = 99;
+    EXPECT_TRUE(saver.WaitForExit(kPromptly, exitCode));
+    EXPECT_EQ(exitCode, 0u);
 }
 
 TEST_F(BuiltInViewSaverTest, FadeHalfwayMixesTheTwoPhotographs) {

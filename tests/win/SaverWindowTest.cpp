@@ -16,7 +16,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr const char* kFormClass = "SolqueraForm";
 constexpr const char* kSoundKey = "AppEvents\\Schemes\\Apps\\Explorer\\Navigating\\.current";
 constexpr const char* kBrowserMainKey = "Software\\Microsoft\\Internet Explorer\\Main";
 constexpr const char* kSoundPath = "C:\\Windows\\Media\\Navigating.wav";
@@ -215,30 +214,6 @@ TEST_F(SaverTest, LosingTheActivationEndsTheSaver) {
 }
 
 namespace {
-
-// The display settings' preview area: a small window of the test's own.
-class PreviewParent {
-public:
-    PreviewParent() {
-        handle_ = CreateWindowExA(0, "STATIC", "preview", WS_POPUP | WS_VISIBLE, 200, 150, 152, 112, nullptr,
-                                  nullptr, nullptr, nullptr);
-    }
-    ~PreviewParent() {
-        if (IsWindow(handle_)) DestroyWindow(handle_);
-    }
-    HWND Handle() const { return handle_; }
-    std::string Argument() const {
-        return "/p " + std::to_string(static_cast<long long>(reinterpret_cast<std::intptr_t>(handle_)));
-    }
-    HWND WaitForSaverChild() const {
-        HWND child = nullptr;
-        WaitUntil([&] { return (child = FindWindowExA(handle_, nullptr, kFormClass, nullptr)) != nullptr; });
-        return child;
-    }
-
-private:
-    HWND handle_;
-};
 
 RECT RectInParent(HWND window) {
     RECT rect = WindowRectOf(window);
