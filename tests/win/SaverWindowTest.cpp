@@ -128,6 +128,32 @@ TEST_F(SaverTest, FullScreenRunsAndEndsOnAKey) {
     // a process's first reading of it (the password tests check the call).
 }
 
+TEST_F(SaverTest, AnUnreadableEffectIsReportedAndTheSlideshowRunsWithBoxIn) {
+    StoreValue("Software\\Orvandel\\Orvandel - Solquera", "Effect", REG_SZ, BytesOf("Fade", true));
+    SaverProcess saver("/s");
+    const HWND box = saver.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(WindowText(box), "Solquera");
+    EXPECT_EQ(MessageBoxText(box), ReadErrorFor("Effect") + ".");
+    ASSERT_TRUE(ClickButton(GetDlgItem(box, IDOK)));
+
+    // The window is made all the same, and its effect stays at its first value, 0.
+    const HWND window = saver.WaitForWindow(kFormClass);
+    ASSERT_NE(window, nullptr);
+    std::string page;
+    ASSERT_TRUE(WaitUntil([&] {
+        for (const std::string& name : SaverTempFiles()) {
+            if (name.ends_with(".htm")) page = ReadFileBytes(name);
+        }
+        return !page.empty();
+    }));
+    RandomGenerator unused;
+    EXPECT_EQ(page, StartPage(ChooseExitMeta(0, unused)));
+
+    PostMessageA(window, WM_KEYDOWN, 'A', 0);
+    ExpectCleanEnd(saver);
+}
+
 }  // namespace
 
 namespace {
