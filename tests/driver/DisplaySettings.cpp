@@ -232,8 +232,10 @@ std::string ReadFileBytes(const std::string& path) {
 }
 
 PreviewParent::PreviewParent() {
-    handle_ = CreateWindowExA(0, "STATIC", "preview", WS_POPUP | WS_VISIBLE, 200, 150, 152, 112, nullptr,
-                              nullptr, nullptr, nullptr);
+    // Like the display settings' preview area, it keeps its painting off the
+    // saver's window inside it.
+    handle_ = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 200, 150, 152, 112,
+                              nullptr, nullptr, nullptr, nullptr);
 }
 
 PreviewParent::~PreviewParent() {
