@@ -1,5 +1,7 @@
 #include "driver/DisplaySettings.h"
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <stdexcept>
@@ -199,6 +201,14 @@ std::string MessageBoxText(HWND box) {
         if ((GetWindowLongA(label, GWL_STYLE) & SS_TYPEMASK) != SS_ICON) return WindowText(label);
     }
     return {};
+}
+
+void AcknowledgeErrorBox(const SaverProcess& saver, const std::string& message) {
+    const HWND box = saver.WaitForMessageBox();
+    ASSERT_NE(box, nullptr) << "no error box for: " << message;
+    EXPECT_EQ(WindowText(box), "Solquera");
+    EXPECT_EQ(MessageBoxText(box), message + ".");
+    ASSERT_TRUE(ClickButton(GetDlgItem(box, IDOK)));
 }
 
 std::string TempDirectory() {

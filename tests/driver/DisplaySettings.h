@@ -93,6 +93,11 @@ bool PressButton(HWND dialog, const char* caption);
 // The text a message box shows (its non-icon static control).
 std::string MessageBoxText(HWND box);
 
+// Waits for the box in which the application reports an error it caught
+// (caption "Solquera", the message with a final full stop), checks it, and
+// presses OK as a user would.
+void AcknowledgeErrorBox(const SaverProcess& saver, const std::string& message);
+
 // The temp directory (with its final backslash), the full paths of the files
 // there that match a pattern such as "ins*.htm" (the saver's temp names:
 // Wine's unique names keep only "ins" of the prefix), and a file's bytes

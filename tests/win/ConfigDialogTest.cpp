@@ -205,11 +205,7 @@ TEST_F(ConfigDialogTest, AStoredNumberOutsideTheListShowsAnEmptyBoxAndOkStoresMi
 TEST_F(ConfigDialogTest, AnEffectStoredAsTextShowsTheErrorThenTheDialogWithItsDesignCaption) {
     StoreValue(kSettingsKey, "Effect", REG_SZ, BytesOf("12", true));
     SaverProcess saver("");
-    const HWND box = saver.WaitForMessageBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(box), "Solquera");
-    EXPECT_EQ(MessageBoxText(box), TypeErrorFor("Effect") + ".");
-    ASSERT_TRUE(ClickButton(GetDlgItem(box, IDOK)));
+    AcknowledgeErrorBox(saver, TypeErrorFor("Effect"));
 
     const HWND dialog = OpenDialog(saver);
     ASSERT_NE(dialog, nullptr);
@@ -233,10 +229,7 @@ TEST_F(ConfigDialogTest, OkThatCannotSaveKeepsTheDialogOpen) {
     EXPECT_EQ(SelectedEffect(dialog), 23);
 
     ASSERT_TRUE(PressButton(ControlOf(dialog, "Panel1"), "OK"));
-    const HWND box = saver.WaitForMessageBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), WriteErrorFor("Effect") + ".");
-    ASSERT_TRUE(ClickButton(GetDlgItem(box, IDOK)));
+    AcknowledgeErrorBox(saver, WriteErrorFor("Effect"));
     ASSERT_TRUE(WaitUntil([&] { return saver.VisibleWindows("#32770").empty(); }));
     Pause(300ms);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "the dialog must stay open";

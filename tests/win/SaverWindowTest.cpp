@@ -131,11 +131,7 @@ TEST_F(SaverTest, FullScreenRunsAndEndsOnAKey) {
 TEST_F(SaverTest, AnUnreadableEffectIsReportedAndTheSlideshowRunsWithBoxIn) {
     StoreValue("Software\\Orvandel\\Orvandel - Solquera", "Effect", REG_SZ, BytesOf("Fade", true));
     SaverProcess saver("/s");
-    const HWND box = saver.WaitForMessageBox();
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(WindowText(box), "Solquera");
-    EXPECT_EQ(MessageBoxText(box), ReadErrorFor("Effect") + ".");
-    ASSERT_TRUE(ClickButton(GetDlgItem(box, IDOK)));
+    AcknowledgeErrorBox(saver, ReadErrorFor("Effect"));
 
     // The window is made all the same, and its effect stays at its first value, 0.
     const HWND window = saver.WaitForWindow(kFormClass);
