@@ -69,10 +69,7 @@ protected:
     void SetUp() override { registry_test::DeleteTree(registry_test::kOwnTree); }
     void TearDown() override {
         registry_test::DeleteTree(registry_test::kOwnTree);
-        for (const char* extension : {".htm", ".jpg"}) {
-            for (const std::string& path : TempFiles(std::string("ins*") + extension))
-                DeleteFileA(path.c_str());
-        }
+        for (const std::string& path : TempFiles("ins*")) DeleteFileA(path.c_str());
     }
 
     void EndSaver(SaverProcess& saver, HWND window) {

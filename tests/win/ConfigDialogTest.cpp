@@ -22,8 +22,6 @@ using namespace std::chrono_literals;
 
 namespace {
 
-constexpr const char* kSettingsKey = "Software\\Orvandel\\Orvandel - Solquera";
-
 // A top-level window of the test's own, standing in for the display settings.
 class OwnerWindow {
 public:

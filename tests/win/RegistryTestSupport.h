@@ -19,6 +19,8 @@ using Bytes = std::vector<std::uint8_t>;
 
 // The tree every registry test of ours works under; removed before and after each test.
 inline constexpr const char* kOwnTree = "Software\\Orvandel";
+// The saver's settings key, below that tree.
+inline constexpr const char* kSettingsKey = "Software\\Orvandel\\Orvandel - Solquera";
 
 struct StoredValue {
     bool exists = false;

@@ -20,9 +20,12 @@ constexpr const char* kSoundKey = "AppEvents\\Schemes\\Apps\\Explorer\\Navigatin
 constexpr const char* kBrowserMainKey = "Software\\Microsoft\\Internet Explorer\\Main";
 constexpr const char* kSoundPath = "C:\\Windows\\Media\\Navigating.wav";
 
-// The saver's temp files and its placeholders.
+// The saver's temp files and its placeholders; its page files alone.
 std::vector<std::string> SaverTempFiles() {
     return TempFiles("ins*");
+}
+std::vector<std::string> SaverPages() {
+    return TempFiles("ins*.htm");
 }
 
 std::string SoundValue() {
@@ -111,13 +114,7 @@ TEST_F(SaverTest, FullScreenRunsAndEndsOnAKey) {
     EXPECT_EQ(PageTransitions(), LittleEndian(1));
 
     std::vector<std::string> pages;
-    ASSERT_TRUE(WaitUntil([&] {
-        pages.clear();
-        for (const std::string& name : SaverTempFiles()) {
-            if (name.ends_with(".htm")) pages.push_back(name);
-        }
-        return !pages.empty();
-    }));
+    ASSERT_TRUE(WaitUntil([&] { return !(pages = SaverPages()).empty(); }));
     ASSERT_EQ(pages.size(), 1u);
     RandomGenerator unused;
     EXPECT_EQ(ReadFileBytes(pages.front()), StartPage(ChooseExitMeta(23, unused)));
@@ -129,7 +126,7 @@ TEST_F(SaverTest, FullScreenRunsAndEndsOnAKey) {
 }
 
 TEST_F(SaverTest, AnUnreadableEffectIsReportedAndTheSlideshowRunsWithBoxIn) {
-    StoreValue("Software\\Orvandel\\Orvandel - Solquera", "Effect", REG_SZ, BytesOf("Fade", true));
+    StoreValue(kSettingsKey, "Effect", REG_SZ, BytesOf("Fade", true));
     SaverProcess saver("/s");
     AcknowledgeErrorBox(saver, ReadErrorFor("Effect"));
 
@@ -138,10 +135,8 @@ TEST_F(SaverTest, AnUnreadableEffectIsReportedAndTheSlideshowRunsWithBoxIn) {
     ASSERT_NE(window, nullptr);
     std::string page;
     ASSERT_TRUE(WaitUntil([&] {
-        for (const std::string& name : SaverTempFiles()) {
-            if (name.ends_with(".htm")) page = ReadFileBytes(name);
-        }
-        return !page.empty();
+        const std::vector<std::string> pages = SaverPages();
+        return pages.size() == 1 && !(page = ReadFileBytes(pages.front())).empty();
     }));
     RandomGenerator unused;
     EXPECT_EQ(page, StartPage(ChooseExitMeta(0, unused)));
@@ -157,12 +152,7 @@ namespace {
 // Waits until the saver has activated its window: the start page is written
 // then, and the cursor position that movement is measured from is taken.
 void WaitForActivation() {
-    ASSERT_TRUE(WaitUntil([] {
-        for (const std::string& name : SaverTempFiles()) {
-            if (name.ends_with(".htm")) return true;
-        }
-        return false;
-    })) << "no start page was written";
+    ASSERT_TRUE(WaitUntil([] { return !SaverPages().empty(); })) << "no start page was written";
     Pause(300ms);
 }
 

@@ -11,8 +11,6 @@ using namespace registry_test;
 
 namespace {
 
-constexpr const char* kSettingsKey = "Software\\Orvandel\\Orvandel - Solquera";
-
 // Stands in for the configuration dialog: records what the routines ask of it.
 class RecordingView final : public SettingsView {
 public:
