@@ -13,14 +13,14 @@ set(SOLQUERA_PURE_SOURCES
   slideshow/InputWatch.cpp
   slideshow/SlideSequence.cpp
   ui/Jpeg.cpp
-  slideshow/PageReader.cpp
-  slideshow/PhotoPlacement.cpp
-  slideshow/RevealPatterns.cpp
-  slideshow/RevealOrder.cpp
-  slideshow/TransitionPlan.cpp
-  slideshow/PixelImage.cpp
-  slideshow/ScaledJpeg.cpp
-  slideshow/PageImage.cpp
+  view/PageReader.cpp
+  view/PhotoPlacement.cpp
+  view/RevealPatterns.cpp
+  view/RevealOrder.cpp
+  view/TransitionPlan.cpp
+  view/PixelImage.cpp
+  view/ScaledJpeg.cpp
+  view/PageImage.cpp
   saver/EngineVersion.cpp
 )
 
@@ -42,10 +42,10 @@ set(SOLQUERA_WIN_SOURCES
   slideshow/BrowserGuard.cpp
   slideshow/TempFile.cpp
   slideshow/ClockSeed.cpp
-  slideshow/PageView.cpp
+  view/PageView.cpp
   slideshow/HtmlView.cpp
-  slideshow/DibSection.cpp
-  slideshow/TransitionPainter.cpp
-  slideshow/BuiltInView.cpp
+  view/DibSection.cpp
+  view/TransitionPainter.cpp
+  view/BuiltInView.cpp
   saver/HtmlEngine.cpp
 )

@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "slideshow/PageView.h"
+#include "view/PageView.h"
 
 // The view of the slideshow window's design: left 56, top 140, 545 x 429, visible,
 // not a tab stop. It lives as long as its window: destroying the parent releases

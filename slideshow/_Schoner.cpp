@@ -4,7 +4,7 @@
 #include "saver/HtmlEngine.h"
 #include "saver/ScreenSaver.h"
 #include "slideshow/BrowserGuard.h"
-#include "slideshow/BuiltInView.h"
+#include "view/BuiltInView.h"
 #include "slideshow/ClockSeed.h"
 #include "slideshow/InputWatch.h"
 #include "slideshow/PageText.h"
@@ -48,8 +48,11 @@ TSchoner::TSchoner() : Form(kSchonerLayout) {
     Timer1 = std::make_unique<Timer>(kTimerIntervalMs, [this] { Timer1Timer(); });
     // The system's HTML view where its engine plays page transitions; our own
     // view of the same pages everywhere else.
-    WebBrowser1 = HtmlEnginePlaysTransitions() ? CreateWebBrowserView(Handle())
-                                               : CreateBuiltInView(Handle(), ProcessRandom());
+    if (HtmlEnginePlaysTransitions()) {
+        WebBrowser1 = CreateWebBrowserView(Handle());
+    } else {
+        WebBrowser1 = CreateBuiltInView(Handle(), ProcessRandom());
+    }
     RunCreateHandler();
 }
 

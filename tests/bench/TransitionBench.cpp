@@ -14,9 +14,9 @@
 #include <string>
 #include <vector>
 
-#include "slideshow/PageImage.h"
-#include "slideshow/ScaledJpeg.h"
-#include "slideshow/TransitionPainter.h"
+#include "view/PageImage.h"
+#include "view/ScaledJpeg.h"
+#include "view/TransitionPainter.h"
 
 namespace {
 

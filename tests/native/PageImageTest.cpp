@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "slideshow/PageImage.h"
-#include "slideshow/ScaledJpeg.h"
+#include "view/PageImage.h"
+#include "view/ScaledJpeg.h"
 #include "tests/native/TestJpeg.h"
 #include "ui/Error.h"
 

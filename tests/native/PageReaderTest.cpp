@@ -5,9 +5,9 @@
 #include <optional>
 #include <string>
 
-#include "slideshow/PageReader.h"
+#include "view/PageReader.h"
 #include "slideshow/PageText.h"
-#include "slideshow/PhotoPlacement.h"
+#include "view/PhotoPlacement.h"
 #include "ui/Error.h"
 
 namespace {

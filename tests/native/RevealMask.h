@@ -8,8 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "slideshow/RevealOrder.h"
-#include "slideshow/RevealPatterns.h"
+#include "view/RevealOrder.h"
+#include "view/RevealPatterns.h"
 
 struct Size {
     std::int32_t width, height;

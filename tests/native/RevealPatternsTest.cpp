@@ -11,8 +11,8 @@
 
 #include "RevealMask.h"
 
-#include "slideshow/RevealOrder.h"
-#include "slideshow/RevealPatterns.h"
+#include "view/RevealOrder.h"
+#include "view/RevealPatterns.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <set>
 
-#include "slideshow/TransitionPlan.h"
+#include "view/TransitionPlan.h"
 
 namespace {
 

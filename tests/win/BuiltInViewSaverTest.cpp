@@ -14,9 +14,9 @@
 #include <vector>
 
 #include "driver/DisplaySettings.h"
-#include "slideshow/DibSection.h"
-#include "slideshow/PageReader.h"
-#include "slideshow/PhotoPlacement.h"
+#include "view/DibSection.h"
+#include "view/PageReader.h"
+#include "view/PhotoPlacement.h"
 #include "ui/Jpeg.h"
 #include "win/RegistryTestSupport.h"
 

@@ -10,8 +10,8 @@
 #include <optional>
 #include <string>
 
-#include "slideshow/BuiltInView.h"
-#include "slideshow/DibSection.h"
+#include "view/BuiltInView.h"
+#include "view/DibSection.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
 #include "tests/native/TestJpeg.h"

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "native/RevealMask.h"
-#include "slideshow/TransitionPainter.h"
+#include "view/TransitionPainter.h"
 
 namespace {
 

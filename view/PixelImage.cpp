@@ -1,4 +1,4 @@
-#include "slideshow/PixelImage.h"
+#include "view/PixelImage.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,4 +1,4 @@
-#include "slideshow/PageReader.h"
+#include "view/PageReader.h"
 
 #include <cctype>
 #include <charconv>

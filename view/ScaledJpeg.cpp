@@ -1,4 +1,4 @@
-#include "slideshow/ScaledJpeg.h"
+#include "view/ScaledJpeg.h"
 
 namespace {
 

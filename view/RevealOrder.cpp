@@ -1,4 +1,4 @@
-#include "slideshow/RevealOrder.h"
+#include "view/RevealOrder.h"
 
 #include <cassert>
 #include <limits>

@@ -1,8 +1,8 @@
 // Where a photo page puts its photograph.
 #pragma once
 
-#include "slideshow/PageReader.h"
-#include "slideshow/PixelRect.h"
+#include "view/PageReader.h"
+#include "view/PixelRect.h"
 
 // The photograph at 100 % of the cell's height or width with its proportions
 // kept (the other side rounded to the nearest pixel, ties to even), centred

@@ -1,4 +1,4 @@
-#include "slideshow/PhotoPlacement.h"
+#include "view/PhotoPlacement.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
-#include "slideshow/PageImage.h"
+#include "view/PageImage.h"
 
 #include <algorithm>
 
-#include "slideshow/PhotoPlacement.h"
-#include "slideshow/ScaledJpeg.h"
+#include "view/PhotoPlacement.h"
+#include "view/ScaledJpeg.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "slideshow/PixelRect.h"
+#include "view/PixelRect.h"
 
 // The reveal patterns by the numbers the exit tag carries.
 enum RevealPattern : std::int32_t {

@@ -1,9 +1,9 @@
-#include "slideshow/TransitionPlan.h"
+#include "view/TransitionPlan.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "slideshow/RevealPatterns.h"
+#include "view/RevealPatterns.h"
 
 TransitionPlan PlanTransition(const ExitTransition& exit, RandomGenerator& random) {
     TransitionPlan plan;

@@ -1,4 +1,4 @@
-#include "slideshow/PageView.h"
+#include "view/PageView.h"
 
 #include "ui/WindowBinding.h"
 

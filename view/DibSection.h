@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "slideshow/PixelImage.h"
+#include "view/PixelImage.h"
 
 class DibSection {
 public:

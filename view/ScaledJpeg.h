@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-#include "slideshow/PixelImage.h"
+#include "view/PixelImage.h"
 #include "ui/Jpeg.h"
 
 // The largest of the decoder's scale-downs 1, 2, 4 and 8 that still leaves the

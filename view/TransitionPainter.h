@@ -5,11 +5,11 @@
 
 #include <optional>
 
-#include "slideshow/DibSection.h"
-#include "slideshow/PixelImage.h"
-#include "slideshow/RevealOrder.h"
-#include "slideshow/RevealPatterns.h"
-#include "slideshow/TransitionPlan.h"
+#include "view/DibSection.h"
+#include "view/PixelImage.h"
+#include "view/RevealOrder.h"
+#include "view/RevealPatterns.h"
+#include "view/TransitionPlan.h"
 
 class TransitionPainter {
 public:

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "slideshow/PageReader.h"
+#include "view/PageReader.h"
 #include "slideshow/RandomGenerator.h"
 
 struct TransitionPlan {

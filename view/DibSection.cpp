@@ -1,4 +1,4 @@
-#include "slideshow/DibSection.h"
+#include "view/DibSection.h"
 
 #include <algorithm>
 #include <string>

@@ -1,4 +1,4 @@
-#include "slideshow/RevealPatterns.h"
+#include "view/RevealPatterns.h"
 
 #include <algorithm>
 #include <cassert>

@@ -1,11 +1,12 @@
-#include "slideshow/BuiltInView.h"
+#include "view/BuiltInView.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "slideshow/PageImage.h"
-#include "slideshow/PageReader.h"
-#include "slideshow/TransitionPainter.h"
+#include "view/PageImage.h"
+#include "view/PageReader.h"
+#include "view/TransitionPainter.h"
 #include "ui/Error.h"
 
 namespace {
@@ -53,17 +54,19 @@ std::string ResolveAgainstPage(const std::string& source, const std::string& pag
     return slash == std::string::npos ? source : pageFile.substr(0, slash + 1) + source;
 }
 
-class BuiltInView final : public PageView {
+class DrawnPageView final : public BuiltInView {
 public:
-    BuiltInView(HWND parent, RandomGenerator& random);
-    ~BuiltInView() override;
+    DrawnPageView(HWND parent, RandomGenerator& random);
+    ~DrawnPageView() override;
 
     void Navigate(const std::string& pageFile) override;
+    void ShowPage(const PageContent& page, std::string_view photoJpeg) override;
 
 private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     PixelRect ShownArea() const;
+    void Show(const PageContent& page, std::optional<PlacedPhoto> photo);
     void ChangePage(const TransitionPlan& plan);
     void NextFrame();
     void FollowPlacement();
@@ -79,7 +82,7 @@ private:
     ULONGLONG transitionStart_ = 0;
 };
 
-BuiltInView::BuiltInView(HWND parent, RandomGenerator& random) : random_(random) {
+DrawnPageView::DrawnPageView(HWND parent, RandomGenerator& random) : random_(random) {
     // The sunken edge is the control's two-pixel frame: the slideshow places
     // the view so that the frame lies outside its window.
     if (!CreateViewWindow(kWindowClass, nullptr, WS_EX_CLIENTEDGE, 0, parent)) {
@@ -88,11 +91,11 @@ BuiltInView::BuiltInView(HWND parent, RandomGenerator& random) : random_(random)
     FollowPlacement();
 }
 
-BuiltInView::~BuiltInView() {
+DrawnPageView::~DrawnPageView() {
     if (window_) DestroyWindow(window_);
 }
 
-LRESULT BuiltInView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT DrawnPageView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // painting covers every pixel
@@ -111,7 +114,7 @@ LRESULT BuiltInView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPA
 
 // The part of the client area that the parent window shows: the transitions
 // are played there, so that their shapes are centred in what the user sees.
-PixelRect BuiltInView::ShownArea() const {
+PixelRect DrawnPageView::ShownArea() const {
     RECT client;
     GetClientRect(window_, &client);
     RECT parent;
@@ -122,7 +125,7 @@ PixelRect BuiltInView::ShownArea() const {
     return shown.Empty() ? PixelRect{0, 0, 1, 1} : shown;
 }
 
-void BuiltInView::Navigate(const std::string& pageFile) {
+void DrawnPageView::Navigate(const std::string& pageFile) {
     if (!window_) RaiseViewError("The page view cannot show '" + pageFile + "': the view no longer exists.");
     // Everything that can fail comes first: a page that cannot be shown leaves the view as it was.
     PageContent page;
@@ -138,6 +141,17 @@ void BuiltInView::Navigate(const std::string& pageFile) {
     } catch (const Error& error) {
         RaiseViewError("'" + pageFile + "': " + error.what());
     }
+    Show(page, std::move(photo));
+}
+
+void DrawnPageView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
+    if (!window_) RaiseViewError("The page view cannot show a page: the view no longer exists.");
+    std::optional<PlacedPhoto> photo;
+    if (page.photo) photo = PlacePhotoOnPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
+    Show(page, std::move(photo));
+}
+
+void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> photo) {
     const TransitionPlan plan = painter_ ? PlanTransition(exit_, random_) : TransitionPlan{};
     // The parent may have changed its size since the view was placed (a window
     // that is maximised late); the old page is redrawn to the area shown now.
@@ -148,7 +162,7 @@ void BuiltInView::Navigate(const std::string& pageFile) {
 }
 
 // From what the screen shows now (the old page, or a transition halfway) to the current page.
-void BuiltInView::ChangePage(const TransitionPlan& plan) {
+void DrawnPageView::ChangePage(const TransitionPlan& plan) {
     const bool fromScreen = painter_ && plan.kind != TransitionPlan::Kind::Cut;
     const PixelImage shown =
         fromScreen ? painter_->Frame().ToImage() : PixelImage(area_.Width(), area_.Height());
@@ -160,7 +174,7 @@ void BuiltInView::ChangePage(const TransitionPlan& plan) {
     if (plan.kind != TransitionPlan::Kind::Cut) SetTimer(window_, kFrameTimer, kFrameIntervalMs, nullptr);
 }
 
-void BuiltInView::NextFrame() {
+void DrawnPageView::NextFrame() {
     if (!painter_) return;
     const double progress =
         TransitionProgress(plan_, static_cast<std::int64_t>(GetTickCount64() - transitionStart_));
@@ -171,14 +185,14 @@ void BuiltInView::NextFrame() {
 }
 
 // A new size or place shows the current page at once, without a transition.
-void BuiltInView::FollowPlacement() {
+void DrawnPageView::FollowPlacement() {
     const PixelRect area = ShownArea();
     if (area == area_) return;
     area_ = area;
     if (painter_) ChangePage(TransitionPlan{});
 }
 
-void BuiltInView::Paint() {
+void DrawnPageView::Paint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
     if (painter_) {
@@ -194,6 +208,6 @@ void BuiltInView::Paint() {
 
 }  // namespace
 
-std::unique_ptr<PageView> CreateBuiltInView(HWND parent, RandomGenerator& random) {
-    return std::make_unique<BuiltInView>(parent, random);
+std::unique_ptr<BuiltInView> CreateBuiltInView(HWND parent, RandomGenerator& random) {
+    return std::make_unique<DrawnPageView>(parent, random);
 }

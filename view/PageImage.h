@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <optional>
 
-#include "slideshow/PageReader.h"
-#include "slideshow/PixelImage.h"
-#include "slideshow/PixelRect.h"
+#include "view/PageReader.h"
+#include "view/PixelImage.h"
+#include "view/PixelRect.h"
 
 struct PlacedPhoto {
     PixelImage picture;   // at its size on the page

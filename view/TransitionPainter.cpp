@@ -1,4 +1,4 @@
-#include "slideshow/TransitionPainter.h"
+#include "view/TransitionPainter.h"
 
 #include <algorithm>
 #include <cmath>
