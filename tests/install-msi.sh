@@ -39,7 +39,7 @@ expect_one_entry() {
 effect() { wine reg query "$settings" /v Effect | tr -d '\r' | awk '$1 == "Effect" { print $3 }'; }
 
 # The user's own setting, which no package may touch.
-wine reg add "$settings" /v Effect /t REG_DWORD /d 7 /f >/dev/null
+wine reg add "$settings" /v Effect /t REG_DWORD /d 7 /f >/dev/null || fail "cannot store the Effect setting"
 
 msiexec /i "$msi"
 [ "$code" = 0 ] || fail "installing ended with $code (log: $log)"
