@@ -7,10 +7,16 @@ set -eu
 msi=$1 scr=$2 version=$3 work=$4 wine_run=$5 build_msi=$6 icon=$7
 fail() { echo "FAIL: $*"; exit 1; }
 
+export SOLQUERA_WINEPREFIX="$work/prefix"
+# The prefix's server and its helper processes, gone before the prefix goes.
+stop_wine() {
+  WINEPREFIX="$SOLQUERA_WINEPREFIX" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+  WINEPREFIX="$SOLQUERA_WINEPREFIX" /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
+}
+stop_wine
 rm -rf "$work"
 mkdir -p "$work"
-export SOLQUERA_WINEPREFIX="$work/prefix"
-trap 'WINEPREFIX="$SOLQUERA_WINEPREFIX" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true' EXIT
+trap stop_wine EXIT
 wine() { "$wine_run" "$@" </dev/null; }
 windows_path() { echo "Z:$1" | tr / '\\'; }
 system_file="$SOLQUERA_WINEPREFIX/drive_c/windows/system32/Solquera.scr"
@@ -52,6 +58,14 @@ code=0
 wine 'C:\windows\system32\Solquera.scr' /a 0 >/dev/null 2>&1 || code=$?
 [ "$code" = 0 ] || fail "the installed saver ended /a 0 with $code"
 
+# A package rebuilt for the same version is the same product (Windows
+# refuses it, Wine repairs with it): never a second entry.
+rebuilt="$work/rebuilt/Solquera-$version-x64.msi"
+mkdir -p "$work/rebuilt"
+"$build_msi" x64 "$version" "$scr" "$icon" "$rebuilt"
+msiexec /i "$rebuilt"
+expect_one_entry "$version" "installing a rebuilt package of the same version"
+
 higher="$((${version%%.*} + 1)).0"
 newer="$work/Solquera-$higher-x64.msi"
 "$build_msi" x64 "$higher" "$scr" "$icon" "$newer"
@@ -74,5 +88,6 @@ msiexec /x "$newer"
 [ -z "$(entries)" ] || fail "uninstalling left entries: $(entries)"
 [ "$(effect)" = 0x7 ] || fail "the user's Effect setting is '$(effect)' after uninstalling, not 0x7"
 
+stop_wine
 rm -rf "$work"
 echo "ok: $msi installs, upgrades, refuses to downgrade and uninstalls"
