@@ -1,7 +1,8 @@
 #!/bin/sh
 # Installs what is missing, builds all three builds and runs every test:
-# the pure logic natively under sanitizers, the shipped 32-bit executable by
-# inspection, and the Windows tests under wine64 in an X display.
+# the pure logic natively under sanitizers, the 32-bit executable and its MSI
+# package by inspection, and the Windows tests and the x64 package's install
+# under wine64 in an X display.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
