@@ -12,6 +12,7 @@ set(SOLQUERA_PURE_SOURCES
   slideshow/RandomGenerator.cpp
   slideshow/InputWatch.cpp
   slideshow/SlideSequence.cpp
+  slideshow/CoveringPlan.cpp
   ui/Jpeg.cpp
   view/PageReader.cpp
   view/PhotoPlacement.cpp

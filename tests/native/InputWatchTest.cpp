@@ -56,10 +56,33 @@ TEST(InputWatch, DecidesEachMessage) {
         {"WM_TIMER", 0x0113, 1, WatchAction::PassOn},
         {"WM_PAINT", 0x000F, 0, WatchAction::PassOn},
         {"WM_SYSCOMMAND", 0x0112, 0xF020, WatchAction::PassOn},
+        {"companion input", kCompanionInputMessage, 0, WatchAction::TryClose},
     };
     for (const auto& row : cases) {
         EXPECT_EQ(DecideWatch(row.message, row.wParam), row.expected)
             << row.name << ": got " << ActionName(DecideWatch(row.message, row.wParam)) << ", want "
+            << ActionName(row.expected);
+    }
+}
+
+// A companion is never to be active: its activation is input, its
+// deactivation (and the application's) is the slideshow window's to judge.
+TEST(InputWatch, CompanionWindowsTakeActivationAsInput) {
+    const WatchCase cases[] = {
+        {"WM_ACTIVATE WA_INACTIVE", 0x0006, 0, WatchAction::PassOn},
+        {"WM_ACTIVATE WA_ACTIVE", 0x0006, 1, WatchAction::TryClose},
+        {"WM_ACTIVATE WA_CLICKACTIVE", 0x0006, 2, WatchAction::TryClose},
+        {"WM_ACTIVATEAPP false", 0x001C, 0, WatchAction::PassOn},
+        {"WM_NCACTIVATE true", 0x0086, 1, WatchAction::PassOn},
+        {"WM_KEYDOWN", 0x0100, 'A', WatchAction::TryClose},
+        {"WM_MOUSEMOVE", 0x0200, 0, WatchAction::TestMovement},
+        {"WM_LBUTTONDOWN", 0x0201, 1, WatchAction::TryClose},
+        {"WM_LBUTTONUP", 0x0202, 0, WatchAction::PassOn},
+        {"companion input", kCompanionInputMessage, 0, WatchAction::PassOn},
+    };
+    for (const auto& row : cases) {
+        EXPECT_EQ(DecideCompanionWatch(row.message, row.wParam), row.expected)
+            << row.name << ": got " << ActionName(DecideCompanionWatch(row.message, row.wParam)) << ", want "
             << ActionName(row.expected);
     }
 }
