@@ -42,6 +42,7 @@ set(SOLQUERA_WIN_SOURCES
   slideshow/_Schoner.cpp
   slideshow/BrowserGuard.cpp
   slideshow/TempFile.cpp
+  slideshow/Companion.cpp
   slideshow/ClockSeed.cpp
   view/PageView.cpp
   slideshow/HtmlView.cpp
