@@ -1,7 +1,8 @@
 #!/bin/sh
 # Checks what Windows and its users expect of the built screen saver without
 # running it: a GUI-subsystem PE of the right machine, no DLLs of ours beside
-# it, the display name in string 1 and the version resource.
+# it, the display name in string 1, the version resource and the DPI awareness
+# the manifest declares.
 set -eu
 scr=$1 arch=$2
 fail() { echo "FAIL: $*"; exit 1; }
@@ -31,4 +32,9 @@ echo "$strings" | grep -q "Solquera" || fail "string 1 lacks the display name: $
 version=$(wrestool -x --raw -t 16 "$scr" | iconv -f UTF-16LE -t UTF-8 -c | tr -d '\000')
 echo "$version" | grep -q "Orvandel - Solquera" || fail "version resource lacks the product name"
 echo "$version" | grep -q "ProductVersion.*2\.0" || fail "version resource lacks version 2.0"
+# Drawn in physical pixels on every monitor: Windows must not stretch it.
+manifest=$(wrestool -x --raw -t 24 "$scr" | tr -d '\n')
+echo "$manifest" | grep -q '<dpiAwareness[^>]*>PerMonitorV2, PerMonitor</dpiAwareness>' ||
+  fail "the manifest does not declare per-monitor DPI awareness"
+echo "$manifest" | grep -q '<dpiAware[^>]*>true/pm</dpiAware>' || fail "the manifest lacks the older DPI declaration"
 echo "ok: $scr"
