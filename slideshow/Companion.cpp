@@ -18,8 +18,6 @@
 namespace {
 
 constexpr const char* kCompanionClass = "SolqueraCompanion";
-// The view's two-pixel frame lies just outside the window, as on the slideshow window.
-constexpr int kViewFrame = 2;
 // Spreads the seeds of companions made in the same clock tick.
 constexpr std::uint32_t kSeedSpread = 0x9E3779B9u;
 
@@ -137,9 +135,14 @@ void Companion::Reseed() {
     random_.Seed(ClockSeed() + seedSalt_ * kSeedSpread);
 }
 
+// The view's frame lies just outside the window, however wide the system
+// draws it at this monitor's DPI.
 void Companion::LayOutView() {
-    view_->SetBounds(-kViewFrame, -kViewFrame, area_.Width() + 2 * kViewFrame,
-                     area_.Height() + 2 * kViewFrame);
+    const int width = area_.Width();
+    const int height = area_.Height();
+    view_->SetBounds(0, 0, width, height);
+    const int frame = (width - view_->ClientWidth()) / 2;
+    view_->SetBounds(-frame, -frame, width + 2 * frame, height + 2 * frame);
 }
 
 void Companion::MoveTo(const ScreenArea& area) {
