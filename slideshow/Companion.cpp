@@ -77,11 +77,17 @@ Companion::Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t 
                             std::to_string(area.top) + " cannot be created (system error " +
                             std::to_string(GetLastError()) + ").");
     }
-    Reseed();
-    view_ = CreateBuiltInView(window_, random_);
-    LayOutView();
-    // The black start page, so that the first photograph arrives with the transition.
-    view_->ShowPage(ReadPage(StartPage(ChooseExitMeta(effect_, random_))), {});
+    try {
+        Reseed();
+        view_ = CreateBuiltInView(window_, random_);
+        LayOutView();
+        // The black start page, so that the first photograph arrives with the transition.
+        view_->ShowPage(ReadPage(StartPage(ChooseExitMeta(effect_, random_))), {});
+    } catch (...) {
+        // No destructor runs for a companion not made: its window must not outlive it.
+        DestroyWindow(window_);
+        throw;
+    }
     ShowWindow(window_, SW_SHOWNA);
 }
 
@@ -183,11 +189,16 @@ void Companions::Cover(const std::vector<ScreenArea>& areas) {
     for (auto removal = changes.removals.rbegin(); removal != changes.removals.rend(); ++removal) {
         companions_.erase(companions_.begin() + static_cast<std::ptrdiff_t>(*removal));
     }
+    std::optional<Error> failure;
     for (const ScreenArea& area : changes.additions) {
-        Application::Guard([&] {
+        try {
             companions_.push_back(std::make_unique<Companion>(area, effect_, ++made_, slideshowWindow_));
-        });
+        } catch (const Error& error) {
+            failure = error;
+        }
     }
+    // Reported last: input while the box is open may end the saver, and the companions with it.
+    if (failure) Application::ShowException(*failure);
 }
 
 void Companions::Tick(const std::vector<std::int32_t>& slideshowInUse) {

@@ -24,8 +24,8 @@ public:
     Companions& operator=(const Companions&) = delete;
 
     // Makes the companions cover exactly these areas. A companion that cannot
-    // be made is reported as any error of an event handler; its monitor stays
-    // uncovered.
+    // be made leaves its monitor uncovered; the error is shown as any error
+    // of an event handler, after the others are made.
     void Cover(const std::vector<ScreenArea>& areas);
 
     // One tick of the slideshow's timer; `slideshowInUse` are the photographs
