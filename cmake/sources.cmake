@@ -12,6 +12,7 @@ set(SOLQUERA_PURE_SOURCES
   slideshow/RandomGenerator.cpp
   slideshow/InputWatch.cpp
   slideshow/SlideSequence.cpp
+  slideshow/CoveringPlan.cpp
   ui/Jpeg.cpp
   view/PageReader.cpp
   view/PhotoPlacement.cpp
@@ -41,6 +42,7 @@ set(SOLQUERA_WIN_SOURCES
   slideshow/_Schoner.cpp
   slideshow/BrowserGuard.cpp
   slideshow/TempFile.cpp
+  slideshow/Companion.cpp
   slideshow/ClockSeed.cpp
   view/PageView.cpp
   slideshow/HtmlView.cpp

@@ -29,6 +29,11 @@ int liveSites = 0;
 
 // The control's window on our side: the container is both its site window and
 // its frame. It needs no document window, menus, borders or accelerators.
+// Nor a UI handler: the process is DPI aware, and a host that answers
+// GetHostInfo with DOCHOSTUIFLAG_DPI_AWARE would switch the engine to zooming
+// pages by the system's DPI. Without it the engine counts a page's pixels as
+// screen pixels, so the pages, sized in the window's physical pixels, fill
+// it exactly at any DPI.
 // Controls keep references to their site, so it counts its own and may outlive
 // the view that made it.
 class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {

@@ -40,8 +40,23 @@ WatchAction DecideWatch(std::uint32_t message, std::uintptr_t wParam) {
             return WatchAction::TryClose;
         case kMouseMove:
             return WatchAction::TestMovement;
+        case kCompanionInputMessage:
+            return WatchAction::TryClose;
         default:
             return WatchAction::PassOn;
+    }
+}
+
+WatchAction DecideCompanionWatch(std::uint32_t message, std::uintptr_t wParam) {
+    switch (message) {
+        case kActivate:
+            return LowWordIsZero(wParam) ? WatchAction::PassOn : WatchAction::TryClose;
+        case kActivateApp:
+        case kNcActivate:
+        case kCompanionInputMessage:
+            return WatchAction::PassOn;
+        default:
+            return DecideWatch(message, wParam);
     }
 }
 

@@ -14,6 +14,16 @@ enum class WatchAction {
 
 WatchAction DecideWatch(std::uint32_t message, std::uintptr_t wParam);
 
+// Posted by a companion window (on a further monitor) to the slideshow window
+// when it sees input: a close request like any other (WM_APP + 1).
+inline constexpr std::uint32_t kCompanionInputMessage = 0x8001;
+
+// What a companion window does with a message: keys and buttons are input
+// and mouse moves are tested, as on the slideshow window; its own activation
+// is input too, since it never takes the activation by itself. The loss of
+// the activation is the slideshow window's to see. Never Swallow.
+WatchAction DecideCompanionWatch(std::uint32_t message, std::uintptr_t wParam);
+
 struct ScreenPoint {
     std::int32_t x, y;
 };

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,29 @@ void ShuffleOrder(std::vector<std::string>& order, RandomGenerator& random,
 // wraps to the start), draws the next countdown and returns true.
 bool TickClock(std::int32_t& countdown, std::int32_t& photoIndex, std::vector<std::string>& order,
                RandomGenerator& random, const std::function<void()>& reseed);
+
+// The photograph numbers a play order shows now and shows next, as far as
+// they are known: none before the first advance, only the current one at the
+// end of a pass (the next pass is not shuffled yet).
+std::vector<std::int32_t> ShownAndNext(const std::vector<std::string>& order, std::int32_t photoIndex);
+
+// The clock of a further monitor: its own play order, advanced on the same
+// ticks and by the same rules as the slideshow's.
+struct CompanionClock {
+    std::vector<std::string> order = AscendingPlayOrder();
+    std::int32_t photoIndex = kPhotoCount;
+    std::int32_t countdown = kFirstCountdown;
+    std::optional<std::int32_t> shown;
+};
+
+// One tick of a companion's clock, so that no two monitors show the same
+// photograph: a companion whose photograph is in use elsewhere (`inUse`: what
+// the other monitors show, and what the slideshow shows next) moves on at
+// once, and an advance passes over the photographs in use. Returns the
+// photograph to show now; nothing when the clock is not due, or when every
+// photograph is in use (the companion then keeps its own).
+std::optional<std::int32_t> TickCompanionClock(CompanionClock& clock, const std::vector<std::int32_t>& inUse,
+                                               RandomGenerator& random, const std::function<void()>& reseed);
 
 // Fits a w x h photograph to the window's height when, scaled to that height,
 // it is narrower than the window; otherwise to its width. The scaled width is

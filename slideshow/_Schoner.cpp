@@ -58,6 +58,7 @@ TSchoner::TSchoner() : Form(kSchonerLayout) {
 
 TSchoner::~TSchoner() {
     Timer1.reset();
+    EndCompanions();
     WebBrowser1.reset();
     Schoner = nullptr;
 }
@@ -101,9 +102,35 @@ void TSchoner::FormActivate() {
     HtmlFile = MakeTempName("htm");
     ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
     ShowPage(StartPage(ExitMeta));
+    if (SaverMode == smSaver) CoverMonitors();
     LayOutWebBrowser();
     InstallSaverWindowProc();
     if (SaverMode == smSaver) SetCapture(Handle());
+}
+
+// The slideshow window on the primary monitor, a companion on every other one.
+void TSchoner::CoverMonitors() {
+    const CoveringPlan plan = PlanCovering(DisplayMonitors());
+    const ScreenArea& primary = plan.primary;
+    if (!primary.Empty()) SetBounds(primary.left, primary.top, primary.Width(), primary.Height());
+    if (!companions_) companions_ = std::make_unique<Companions>(Handle(), Effect);
+    companions_->Cover(plan.companions);
+}
+
+// A monitor plugged in or out, or a new resolution: every window follows, and
+// a slideshow window of a new size shows its next photograph at once, fitted anew.
+void TSchoner::OnDisplayChange() {
+    if (!companions_ || slideshowStopped) return;
+    const int width = Width();
+    const int height = Height();
+    CoverMonitors();
+    LayOutWebBrowser();
+    const bool photoShown = PhotoIndex < static_cast<std::int32_t>(PlayOrder.size());
+    if (photoShown && (Width() != width || Height() != height)) Countdown = 0;
+}
+
+void TSchoner::EndCompanions() {
+    companions_.reset();
 }
 
 void TSchoner::ShowPage(const std::string& page) {
@@ -187,7 +214,13 @@ void TSchoner::Timer1Timer() {
     // would only write them again.
     if (slideshowStopped) return;
     if (TickClock(Countdown, PhotoIndex, PlayOrder, ProcessRandom(), ReseedFromClock)) StageNextPhoto();
+    TickCompanions();
     Application::ProcessMessages();
+}
+
+// After the slideshow's own tick, so that the companions know what it shows now.
+void TSchoner::TickCompanions() {
+    if (companions_) companions_->Tick(ShownAndNext(PlayOrder, PhotoIndex));
 }
 
 // Copies the next photograph unchanged into the photo file (only its header
@@ -221,7 +254,10 @@ bool FileExists(const std::string& path) {
 void StopSaver() {
     slideshowStopped = true;
     if (SaverMode == smSaver) SetScreenSaverRunning(false);
-    if (Schoner) Schoner->Timer1->SetEnabled(false);
+    if (Schoner) {
+        Schoner->Timer1->SetEnabled(false);
+        Schoner->EndCompanions();
+    }
     RestoreNavigationSound();
     if (PageTransitionsWereOff) DisablePageTransitions();
     if (Schoner) {

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "slideshow/Companion.h"
 #include "slideshow/HtmlView.h"
 #include "ui/Form.h"
 #include "ui/Timer.h"
@@ -33,6 +34,8 @@ public:
     // The installed handler while the saver watches its input.
     void SaverWindowProc(Message& message);
     void Timer1Timer();
+    // Takes the windows off the further monitors; harmless when repeated.
+    void EndCompanions();
 
 protected:
     void CreateParams(CreateParamsRecord& params) override;
@@ -42,6 +45,7 @@ protected:
     void OnKeyDown(WPARAM) override { FormKeyDown(); }
     bool OnSysCommand(WPARAM command) override;
     void OnDestroy() override;
+    void OnDisplayChange() override;
 
 private:
     void FormCreate();
@@ -53,6 +57,11 @@ private:
     void ShowPage(const std::string& page);
     void StageNextPhoto();
     void LayOutWebBrowser();
+    void CoverMonitors();
+    void TickCompanions();
+
+    // The windows on the further monitors in full-screen mode, from the activation on.
+    std::unique_ptr<Companions> companions_;
 };
 
 // The one slideshow window of the process, while it exists.

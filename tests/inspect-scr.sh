@@ -2,7 +2,7 @@
 # Checks what Windows and its users expect of the built screen saver without
 # running it: a GUI-subsystem PE of the right machine, no DLLs of ours beside
 # it, the display name in string 1, the project version in the version
-# resource and the manifest.
+# resource and the manifest, and the DPI awareness the manifest declares.
 #   inspect-scr.sh SCR ARCH VERSION [PHOTOS_DIR]
 # With PHOTOS_DIR the file is the one we ship: no debug information, and no
 # more than 2.5 MB beyond the photographs it carries.
@@ -52,4 +52,10 @@ if [ -n "$photos" ]; then
   limit=$((photo_bytes + 5 * 1024 * 1024 / 2))
   [ "$size" -le "$limit" ] || fail "$size bytes, more than 2.5 MB beyond the photographs' $photo_bytes"
 fi
+
+# Drawn in physical pixels on every monitor: Windows must not stretch it.
+manifest=$(wrestool -x --raw -t 24 "$scr" | tr -d '\n')
+echo "$manifest" | grep -q '<dpiAwareness[^>]*>PerMonitorV2, PerMonitor</dpiAwareness>' ||
+  fail "the manifest does not declare per-monitor DPI awareness"
+echo "$manifest" | grep -q '<dpiAware[^>]*>true/pm</dpiAware>' || fail "the manifest lacks the older DPI declaration"
 echo "ok: $scr"

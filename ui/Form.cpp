@@ -112,6 +112,9 @@ void Form::DefaultHandler(Message& message) {
         case WM_DESTROY:
             OnDestroy();
             break;
+        case WM_DISPLAYCHANGE:
+            OnDisplayChange();
+            break;
         case WM_ERASEBKGND:
             message.result = 1;
             return;

@@ -88,6 +88,8 @@ protected:
     virtual void OnActivate() {}
     virtual void OnClose() {}
     virtual void OnDestroy() {}
+    // The monitors, their sizes or their places have changed.
+    virtual void OnDisplayChange() {}
     virtual void OnKeyDown(WPARAM /*key*/) {}
     // Returns true when the command was handled and must not go on.
     virtual bool OnSysCommand(WPARAM /*command*/) { return false; }

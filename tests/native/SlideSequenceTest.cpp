@@ -102,6 +102,75 @@ TEST(SlideClock, EachPassShowsEveryPhotoOnceAndReshufflesFromWhereItStands) {
     EXPECT_EQ(shown.size(), static_cast<std::size_t>(kPhotoCount));
 }
 
+TEST(ShownAndNext, KnowsOnlyWhatThePlayOrderHasDecided) {
+    const auto order = AscendingPlayOrder();
+    EXPECT_EQ(ShownAndNext(order, kPhotoCount), std::vector<std::int32_t>{}) << "before the first advance";
+    EXPECT_EQ(ShownAndNext(order, 7), (std::vector<std::int32_t>{7, 8}));
+    EXPECT_EQ(ShownAndNext(order, kPhotoCount - 1), std::vector<std::int32_t>{kPhotoCount - 1})
+        << "the next pass is not shuffled yet";
+}
+
+// The slideshow and three companions on the same ticks, for about an hour:
+// after every tick the four monitors show four different photographs.
+TEST(CompanionClock, NoTwoMonitorsEverShowTheSamePhotograph) {
+    SlideClock slideshow;
+    auto order = AscendingPlayOrder();
+    RandomGenerator random(11);
+    int reseeds = 0;
+    const auto reseed = [&] { random.Seed(static_cast<std::uint32_t>(++reseeds)); };
+    std::vector<CompanionClock> companions(3);
+    std::vector<int> lastAdvance(companions.size(), 0);
+    int forcedEarly = 0;
+    for (int tick = 1; tick <= 36000; ++tick) {
+        TickClock(slideshow.countdown, slideshow.photoIndex, order, random, reseed);
+        for (std::size_t c = 0; c < companions.size(); ++c) {
+            std::vector<std::int32_t> inUse = ShownAndNext(order, slideshow.photoIndex);
+            for (std::size_t other = 0; other < companions.size(); ++other) {
+                if (other != c && companions[other].shown) inUse.push_back(*companions[other].shown);
+            }
+            const bool due = companions[c].countdown == 0;
+            if (TickCompanionClock(companions[c], inUse, random, reseed)) {
+                if (lastAdvance[c] == 0) {
+                    EXPECT_EQ(tick, 21) << "companion " << c << "'s first photograph";
+                } else if (due) {
+                    EXPECT_GE(tick - lastAdvance[c], 61);
+                    EXPECT_LE(tick - lastAdvance[c], 90);
+                } else {
+                    ++forcedEarly;
+                }
+                lastAdvance[c] = tick;
+            }
+        }
+        std::set<std::int32_t> shown;
+        if (slideshow.photoIndex < kPhotoCount) shown.insert(std::stoi(order[slideshow.photoIndex]));
+        for (const auto& companion : companions) {
+            if (companion.shown) {
+                ASSERT_TRUE(shown.insert(*companion.shown).second) << "tick " << tick;
+            }
+        }
+    }
+    // Moving on early is the exception, when the slideshow comes to a companion's photograph.
+    EXPECT_GT(forcedEarly, 0);
+    EXPECT_LT(forcedEarly, 100);
+}
+
+TEST(CompanionClock, KeepsItsPhotographWhenEveryOtherIsInUse) {
+    RandomGenerator random(5);
+    const auto reseed = [] {};
+    CompanionClock clock;
+    clock.countdown = 0;
+    std::vector<std::int32_t> inUse;
+    for (std::int32_t number = 0; number < kPhotoCount; ++number) {
+        if (number != 17) inUse.push_back(number);
+    }
+    EXPECT_EQ(TickCompanionClock(clock, inUse, random, reseed), std::optional<std::int32_t>(17))
+        << "the one photograph left is found, wherever it stands";
+    inUse.push_back(17);
+    clock.countdown = 0;
+    EXPECT_EQ(TickCompanionClock(clock, inUse, random, reseed), std::nullopt);
+    EXPECT_EQ(clock.shown, std::optional<std::int32_t>(17));
+}
+
 TEST(TransposeRandomly, KeepsTheEntriesAndHandlesTinyLists) {
     RandomGenerator random(3);
     std::vector<std::string> empty;

@@ -1,0 +1,233 @@
+#include "slideshow/Companion.h"
+
+#include <optional>
+#include <string>
+
+#include "slideshow/ClockSeed.h"
+#include "slideshow/InputWatch.h"
+#include "slideshow/PageText.h"
+#include "slideshow/SlideSequence.h"
+#include "ui/Application.h"
+#include "ui/Error.h"
+#include "ui/Jpeg.h"
+#include "ui/Resource.h"
+#include "ui/WindowBinding.h"
+#include "view/BuiltInView.h"
+#include "view/PageReader.h"
+
+namespace {
+
+constexpr const char* kCompanionClass = "SolqueraCompanion";
+// Spreads the seeds of companions made in the same clock tick.
+constexpr std::uint32_t kSeedSpread = 0x9E3779B9u;
+
+[[noreturn]] __attribute__((noinline)) void RaiseCompanionError(const std::string& message) {
+    throw Error("CompanionError", message, __builtin_return_address(0));
+}
+
+}  // namespace
+
+class Companion {
+public:
+    Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t seedSalt, HWND slideshowWindow);
+    ~Companion();
+    Companion(const Companion&) = delete;
+    Companion& operator=(const Companion&) = delete;
+
+    const ScreenArea& Area() const { return area_; }
+    std::optional<std::int32_t> Shown() const { return clock_.shown; }
+    void MoveTo(const ScreenArea& area);
+    void Tick(const std::vector<std::int32_t>& inUse);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    bool Watch(UINT message, WPARAM wParam);
+    void Reseed();
+    void LayOutView();
+    void ShowPhoto(std::int32_t number);
+
+    HWND window_ = nullptr;
+    HWND slideshowWindow_;
+    ScreenArea area_;
+    std::int32_t effect_;
+    std::uint32_t seedSalt_;
+    RandomGenerator random_;
+    CompanionClock clock_;
+    std::unique_ptr<BuiltInView> view_;
+};
+
+Companion::Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t seedSalt,
+                     HWND slideshowWindow)
+    : slideshowWindow_(slideshowWindow), area_(area), effect_(effect), seedSalt_(seedSalt) {
+    WNDCLASSEXA windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = WindowProc;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
+    windowClass.lpszClassName = kCompanionClass;
+    RegisterClassExA(&windowClass);  // or registered by the first companion
+    // Topmost like the slideshow window; a tool window has no taskbar button;
+    // no click or call may activate it.
+    CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW | WS_EX_NOACTIVATE, kCompanionClass, "",
+                    WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, area.Width(), area.Height(), nullptr,
+                    nullptr, GetModuleHandleA(nullptr), this);
+    if (!window_) {
+        RaiseCompanionError("The window for the monitor at " + std::to_string(area.left) + "," +
+                            std::to_string(area.top) + " cannot be created (system error " +
+                            std::to_string(GetLastError()) + ").");
+    }
+    try {
+        Reseed();
+        view_ = CreateBuiltInView(window_, random_);
+        LayOutView();
+        // The black start page, so that the first photograph arrives with the transition.
+        view_->ShowPage(ReadPage(StartPage(ChooseExitMeta(effect_, random_))), {});
+    } catch (...) {
+        // No destructor runs for a companion not made: its window must not outlive it.
+        DestroyWindow(window_);
+        throw;
+    }
+    ShowWindow(window_, SW_SHOWNA);
+}
+
+Companion::~Companion() {
+    view_.reset();
+    if (window_) DestroyWindow(window_);
+}
+
+LRESULT CALLBACK Companion::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    Companion* companion = BoundOwner(window, message, lParam, &Companion::window_);
+    if (!companion) return DefWindowProcA(window, message, wParam, lParam);
+    return companion->HandleMessage(message, wParam, lParam);
+}
+
+LRESULT Companion::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEACTIVATE:
+            return MA_NOACTIVATE;
+        case WM_SETCURSOR:
+            // Asked for the view too: the one sign here of the mouse over it
+            // when the slideshow window does not hold the capture.
+            Watch(HIWORD(lParam), 0);
+            return TRUE;
+        case WM_CLOSE:
+            // Only the slideshow ends a companion (a key here is input anyway).
+            return 0;
+        default:
+            if (Watch(message, wParam)) return 0;
+            return DefWindowProcA(window_, message, wParam, lParam);
+    }
+}
+
+// The slideshow window's watch decides, as for its own input: a close request
+// is posted to it, a mouse move passed on for its movement test.
+bool Companion::Watch(UINT message, WPARAM wParam) {
+    switch (DecideCompanionWatch(message, wParam)) {
+        case WatchAction::TryClose:
+            PostMessageA(slideshowWindow_, kCompanionInputMessage, 0, 0);
+            return true;
+        case WatchAction::TestMovement:
+            PostMessageA(slideshowWindow_, WM_MOUSEMOVE, 0, 0);
+            return true;
+        case WatchAction::PassOn:
+        case WatchAction::Swallow:
+            break;
+    }
+    return false;
+}
+
+void Companion::Reseed() {
+    random_.Seed(ClockSeed() + seedSalt_ * kSeedSpread);
+}
+
+// The view's frame lies just outside the window, however wide the system
+// draws it at this monitor's DPI.
+void Companion::LayOutView() {
+    const int width = area_.Width();
+    const int height = area_.Height();
+    view_->SetBounds(0, 0, width, height);
+    const int frame = (width - view_->ClientWidth()) / 2;
+    view_->SetBounds(-frame, -frame, width + 2 * frame, height + 2 * frame);
+}
+
+void Companion::MoveTo(const ScreenArea& area) {
+    area_ = area;
+    SetWindowPos(window_, nullptr, area.left, area.top, area.Width(), area.Height(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    LayOutView();
+    // The next photograph at once, fitted to the new size.
+    clock_.countdown = 0;
+}
+
+void Companion::Tick(const std::vector<std::int32_t>& inUse) {
+    if (const auto number = TickCompanionClock(clock_, inUse, random_, [this] { Reseed(); }))
+        ShowPhoto(*number);
+}
+
+// As the slideshow stages a photograph, without files: the page the slideshow
+// would write for this monitor, shown with the resource's bytes.
+void Companion::ShowPhoto(std::int32_t number) {
+    const std::string_view photo = ResourceBytes(number + kPhotoResourceBase);
+    const PixelSize size = ReadJpegSize(photo.data(), photo.size());
+    const PhotoFit fit = FitPhoto(size.width, size.height, area_.Width(), area_.Height());
+    const std::string page = PhotoPage(ChooseExitMeta(effect_, random_), area_.Width(), area_.Height(),
+                                       "#" + std::to_string(number + kPhotoResourceBase), fit);
+    view_->ShowPage(ReadPage(page), photo);
+}
+
+Companions::Companions(HWND slideshowWindow, std::int32_t effect)
+    : slideshowWindow_(slideshowWindow), effect_(effect) {}
+
+Companions::~Companions() = default;
+
+void Companions::Cover(const std::vector<ScreenArea>& areas) {
+    std::vector<ScreenArea> current;
+    for (const auto& companion : companions_) current.push_back(companion->Area());
+    const CompanionChanges changes = FollowLayout(current, areas);
+    for (const CompanionMove& move : changes.moves) companions_[move.companion]->MoveTo(move.to);
+    for (auto removal = changes.removals.rbegin(); removal != changes.removals.rend(); ++removal) {
+        companions_.erase(companions_.begin() + static_cast<std::ptrdiff_t>(*removal));
+    }
+    std::optional<Error> failure;
+    for (const ScreenArea& area : changes.additions) {
+        try {
+            companions_.push_back(std::make_unique<Companion>(area, effect_, ++made_, slideshowWindow_));
+        } catch (const Error& error) {
+            failure = error;
+        }
+    }
+    // Reported last: input while the box is open may end the saver, and the companions with it.
+    if (failure) Application::ShowException(*failure);
+}
+
+void Companions::Tick(const std::vector<std::int32_t>& slideshowInUse) {
+    for (const auto& companion : companions_) {
+        std::vector<std::int32_t> inUse = slideshowInUse;
+        for (const auto& other : companions_) {
+            if (other != companion && other->Shown()) inUse.push_back(*other->Shown());
+        }
+        companion->Tick(inUse);
+    }
+}
+
+namespace {
+
+BOOL CALLBACK CollectMonitor(HMONITOR handle, HDC, LPRECT, LPARAM context) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    if (GetMonitorInfoA(handle, &info)) {
+        const RECT& area = info.rcMonitor;
+        reinterpret_cast<std::vector<Monitor>*>(context)->push_back(
+            {{area.left, area.top, area.right, area.bottom}, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<Monitor> DisplayMonitors() {
+    std::vector<Monitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
