@@ -13,7 +13,7 @@ inline constexpr const char* kConfigDesignCaption = "Vorlage";
 inline constexpr const char* kConfigCaption = "Orvandel - Solquera";
 
 // Rows stand in drawing order, bottom first, and parents before their
-// children; among siblings the keyboard's tab order runs from the top down.
+// children; among siblings the keyboard's tab order follows the rows.
 extern const std::span<const LayoutRow> kConfigControls;
 
 inline constexpr const char* kConfigDefaultButton = "Button9";

@@ -19,6 +19,10 @@ namespace {
 constexpr const char* kFontFace = "MS Sans Serif";
 constexpr int kFontHeight = -11;  // 8 point at 96 pixels per inch
 
+std::unique_ptr<ControlFonts> FontsFor(int dpi) {
+    return std::make_unique<ControlFonts>(kFontFace, kFontHeight, dpi);
+}
+
 const FormLayout& ConfigFormLayout() {
     static const FormLayout layout = {
         .caption = kConfigDesignCaption,
@@ -54,11 +58,12 @@ std::string AboutText() {
 
 }  // namespace
 
-TConfig::TConfig() : Form(ConfigFormLayout()), fonts_(kFontFace, kFontHeight) {
+TConfig::TConfig() : Form(ConfigFormLayout()) {
     Config = this;
     CreateWindowFromLayout();
+    fonts_ = FontsFor(Dpi());
     CreateControls();
-    SetDialogKeys(Button9, PageControl1);
+    SetDialogKeys(Button9, PageControl1, PageControl1);
     RunCreateHandler();
 }
 
@@ -92,7 +97,8 @@ void TConfig::CreateControls() {
     for (std::size_t index = 0; index < kConfigControls.size(); ++index) {
         const LayoutRow& row = kConfigControls[index];
         const HWND parent = row.parent ? Control(row.parent) : Handle();
-        controls_.push_back(CreateControl(row, parent, kFirstControlId + static_cast<int>(index), fonts_));
+        controls_.push_back(
+            CreateControl(row, parent, kFirstControlId + static_cast<int>(index), *fonts_, Dpi()));
     }
     PageControl1 = Control("PageControl1");
     comboEffekt = Control("comboEffekt");
@@ -105,6 +111,19 @@ void TConfig::CreateControls() {
     }
     SetWindowTextA(Memo1, AboutText().c_str());
     SelectPage(PageControl1, PageIndexOf(kTipsPage));
+}
+
+// Every control is laid out anew for the monitor's DPI, in fonts made for
+// it; the old fonts go once no control uses them.
+void TConfig::OnDpiChanged(const RECT& suggested) {
+    auto fonts = FontsFor(Dpi());
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        PlaceControl(controls_[index], kConfigControls[index], *fonts, Dpi());
+    }
+    fonts_ = std::move(fonts);
+    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND TConfig::Control(const char* name) const {

@@ -20,8 +20,7 @@ void Dispatch(const MSG& message) {
         if (Form* form = Form::KeyPreviewFormOf(message.hwnd)) form->PreviewKey(message);
     }
     if (Form* form = Form::DialogKeysFormOf(message.hwnd)) {
-        MSG dialogMessage = message;  // the system's declaration asks for a writable one
-        if (IsDialogMessageA(form->Handle(), &dialogMessage)) return;
+        if (form->TranslateDialogKey(message)) return;
     }
     TranslateMessage(&message);
     DispatchMessageA(&message);
