@@ -1,13 +1,28 @@
 # Windows programs run through wine64 with the build's own prefix; ctest runs
 # the test programs through a wrapper that survives Wine's rare failed start.
+# Wine reads the screen's DPI when its server starts, so each DPI the tests
+# need has a prefix (and a server) of its own.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix)
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  set(WINE_RUN ${CMAKE_BINARY_DIR}/wine-run)
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-test.sh.in ${CMAKE_BINARY_DIR}/wine-test @ONLY
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-test)
+  # Makes the runner (wine-run<suffix>) and ctest's wrapper (wine-test<suffix>)
+  # of a prefix at the DPI; sets WINE_RUN<SUFFIX> and WINE_TEST<SUFFIX>
+  # (a suffix "-144dpi" gives WINE_TEST_144DPI).
+  function(solquera_wine_prefix suffix dpi)
+    string(MAKE_C_IDENTIFIER "${suffix}" variable_suffix)
+    string(TOUPPER "${variable_suffix}" variable_suffix)
+    set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix${suffix})
+    set(WINE_DPI ${dpi})
+    set(WINE_RUN ${CMAKE_BINARY_DIR}/wine-run${suffix})
+    set(permissions FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+      WORLD_READ WORLD_EXECUTE)
+    configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${WINE_RUN} @ONLY ${permissions})
+    configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-test.sh.in ${CMAKE_BINARY_DIR}/wine-test${suffix} @ONLY
+      ${permissions})
+    set(WINE_RUN${variable_suffix} ${WINE_RUN} PARENT_SCOPE)
+    set(WINE_TEST${variable_suffix} ${CMAKE_BINARY_DIR}/wine-test${suffix} PARENT_SCOPE)
+  endfunction()
+  solquera_wine_prefix("" 96)
+  solquera_wine_prefix("-144dpi" 144)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_TEST})
   set(SOLQUERA_RUNS_HERE ON)
 else()
   set(SOLQUERA_RUNS_HERE OFF)

@@ -338,13 +338,31 @@ int PageStep(const MSG& message) {
     }
 }
 
+// A plain Tab or Shift+Tab that the focused control leaves to the dialog.
+bool IsFocusKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0 ||
+        GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    MSG query = message;
+    const auto wanted =
+        SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&query));
+    return !(wanted & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE));
+}
+
 }  // namespace
 
 // The page keys come first: the system's dialog keys would take Ctrl+Tab
-// for a plain Tab.
+// for a plain Tab. Tab is ours too: for a window that is not of the dialog
+// class the system moves the focus in its own order, which skips the tabs of
+// a page control.
 bool Form::TranslateDialogKey(const MSG& message) {
     if (const int step = pageControl_ ? PageStep(message) : 0) {
         TurnPage(step);
+        return true;
+    }
+    if (IsFocusKey(message)) {
+        SendMessageA(handle_, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, FALSE);
         return true;
     }
     MSG dialogMessage = message;  // the system's declaration asks for a writable one
@@ -402,6 +420,8 @@ bool Form::HandleDialogMessage(Message& message) {
             const HWND next = LOWORD(message.lParam) ? reinterpret_cast<HWND>(message.wParam)
                                                      : NextTabStop(GetFocus(), message.wParam != 0);
             if (next) SetFocus(next);
+            // Moved by the keyboard, the focus shows where it is.
+            SendMessageA(handle_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
             return true;
         }
         case WM_ACTIVATE:

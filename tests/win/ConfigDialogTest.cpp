@@ -134,6 +134,34 @@ void SaveScreenPicture(HWND window, const std::string& name) {
     ReleaseDC(nullptr, screen);
 }
 
+// The client area has the layout's size and every control stands where the
+// layout table puts it, relative to its parent's client area, all scaled to
+// the DPI; the pictures that size themselves to their picture come out at
+// the table's size too.
+void ExpectLayoutAtDpi(HWND dialog, int dpi) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, ScaleForDpi(kConfigClientWidth, dpi));
+    EXPECT_EQ(client.bottom, ScaleForDpi(kConfigClientHeight, dpi));
+    for (const LayoutRow& row : kConfigControls) {
+        SCOPED_TRACE(row.name);
+        const HWND control = ControlOf(dialog, row.name);
+        ASSERT_NE(control, nullptr);
+        if (row.kind == ControlKind::Page) continue;  // the page control's display area decides
+        const HWND parent = row.parent ? ControlOf(dialog, row.parent) : dialog;
+        EXPECT_EQ(GetParent(control), parent);
+        POINT origin = {0, 0};
+        ClientToScreen(parent, &origin);
+        RECT frame;
+        GetWindowRect(control, &frame);
+        const Bounds want = ScaleForDpi(row.bounds, dpi);
+        EXPECT_EQ(frame.left - origin.x, want.left);
+        EXPECT_EQ(frame.top - origin.y, want.top);
+        EXPECT_EQ(frame.right - frame.left, want.width);
+        EXPECT_EQ(frame.bottom - frame.top, want.height);
+    }
+}
+
 class ConfigDialogTest : public OwnTreeTest {
 protected:
     // The dialog of a running saver, once it has its final caption.
@@ -153,10 +181,6 @@ TEST_F(ConfigDialogTest, WithAParentItIsOwnedByItAndOkStoresTheChosenEffect) {
     EXPECT_FALSE(IsWindowEnabled(owner.handle)) << "the parent must wait while the dialog is open";
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner.handle);
     EXPECT_EQ(WindowText(dialog), "Orvandel - Solquera");
-    RECT client;
-    GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, 513);
-    EXPECT_EQ(client.bottom, 401);
     EXPECT_EQ(ActivePage(dialog), kTipsPageIndex);
     EXPECT_EQ(SelectedEffect(dialog), 23) << "Fade when nothing is stored";
 
@@ -296,30 +320,117 @@ TEST_F(ConfigDialogTest, EscapeDoesNothingAndEnterActsAsOk) {
     EXPECT_EQ(StoredEffect().data, LittleEndian(24));
 }
 
-// Every control stands where the layout table puts it, relative to its
-// parent's client area; the pictures that size themselves to their picture
-// come out at the table's size too.
+// Real key presses, as a user makes them: keys held down in order, released
+// in the reverse order.
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The window with the keyboard focus in the dialog's thread.
+HWND FocusOf(HWND dialog) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    return info.hwndFocus;
+}
+
+std::string NameOf(HWND dialog, HWND control) {
+    const LayoutRow* row = RowOfId(kConfigControls, GetDlgCtrlID(control));
+    return row && ControlOf(dialog, row->name) == control ? row->name : "window " + ClassName(control);
+}
+
+// Tab and Shift+Tab run through the page tabs, the shown page's controls and
+// the buttons, all round; the arrows on the tabs and Ctrl+Tab, Ctrl+Shift+Tab,
+// Ctrl+PageDown and Ctrl+PageUp from anywhere turn the pages; Enter on the
+// effect box is "OK".
+TEST_F(ConfigDialogTest, EveryPageAndControlCanBeReachedFromTheKeyboard) {
+    SaverProcess saver("");
+    const HWND dialog = OpenDialog(saver);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    struct Step {
+        std::initializer_list<WORD> keys;
+        const char* focus;
+        int page;
+    };
+    const Step steps[] = {
+        {{}, "PageControl1", 3},  // it opens on "Tips" with the focus on the tabs
+        {{VK_TAB}, "Button10", 3},
+        {{VK_TAB}, "Button9", 3},
+        {{VK_TAB}, "PageControl1", 3},
+        {{VK_SHIFT, VK_TAB}, "Button9", 3},
+        {{VK_SHIFT, VK_TAB}, "Button10", 3},
+        {{VK_SHIFT, VK_TAB}, "PageControl1", 3},
+        {{VK_LEFT}, "PageControl1", 2},
+        {{VK_TAB}, "Button1", 2},  // "Donate..."
+        {{VK_TAB}, "Button10", 2},
+        {{VK_CONTROL, VK_TAB}, "Button10", 3},
+        {{VK_CONTROL, VK_TAB}, "Button10", 0},  // all round
+        {{VK_SHIFT, VK_TAB}, "comboEffekt", 0},
+        {{VK_CONTROL, VK_NEXT}, "PageControl1", 1},  // the box went out of sight with its page
+        {{VK_CONTROL, VK_SHIFT, VK_TAB}, "PageControl1", 0},
+        {{VK_CONTROL, VK_PRIOR}, "PageControl1", 3},
+        {{VK_RIGHT}, "PageControl1", 3},  // the last tab stays
+        {{VK_CONTROL, VK_NEXT}, "PageControl1", 0},
+        {{VK_RIGHT}, "PageControl1", 1},
+        {{VK_LEFT}, "PageControl1", 0},
+        {{VK_TAB}, "comboEffekt", 0},
+        {{VK_ESCAPE}, "comboEffekt", 0},
+        {{VK_DOWN}, "comboEffekt", 0},  // "Fade" to "Random"
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(testing::Message() << "after " << (&step - steps) << " steps");
+        PressKeys(step.keys);
+        EXPECT_TRUE(WaitUntil([&] {
+            return FocusOf(dialog) == ControlOf(dialog, step.focus) && ActivePage(dialog) == step.page;
+        })) << "focus on "
+            << NameOf(dialog, FocusOf(dialog)) << ", page " << ActivePage(dialog) << "; wanted " << step.focus
+            << ", page " << step.page;
+    }
+    EXPECT_EQ(SelectedEffect(dialog), 24);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Escape closed the dialog";
+    PressKeys({VK_RETURN});
+    ExpectExitCode0(saver);
+    EXPECT_EQ(StoredEffect().data, LittleEndian(24));
+}
+
+// At 96 dpi the dialog is the layout table pixel for pixel.
 TEST_F(ConfigDialogTest, EveryControlStandsWhereTheLayoutPutsIt) {
     SaverProcess saver("");
     const HWND dialog = OpenDialog(saver);
     ASSERT_NE(dialog, nullptr);
-    for (const LayoutRow& row : kConfigControls) {
-        SCOPED_TRACE(row.name);
-        const HWND control = ControlOf(dialog, row.name);
-        ASSERT_NE(control, nullptr);
-        if (row.kind == ControlKind::Page) continue;  // the page control's display area decides
-        const HWND parent = row.parent ? ControlOf(dialog, row.parent) : dialog;
-        EXPECT_EQ(GetParent(control), parent);
-        POINT origin = {0, 0};
-        ClientToScreen(parent, &origin);
-        RECT frame;
-        GetWindowRect(control, &frame);
-        const Bounds& want = row.bounds;
-        EXPECT_EQ(frame.left - origin.x, want.left);
-        EXPECT_EQ(frame.top - origin.y, want.top);
-        EXPECT_EQ(frame.right - frame.left, want.width);
-        EXPECT_EQ(frame.bottom - frame.top, want.height);
-    }
+    ExpectLayoutAtDpi(dialog, 96);
+    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
+    ExpectExitCode0(saver);
+}
+
+// Run apart, in a prefix whose screen has 144 pixels per inch (150 %).
+class ConfigDialogAt144Dpi : public ConfigDialogTest {};
+
+TEST_F(ConfigDialogAt144Dpi, EveryControlStandsAtItsScaledPlaceAndThePicturesAreSmooth) {
+    const HDC screen = GetDC(nullptr);
+    ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 144) << "the prefix's server does not have 144 dpi";
+    ReleaseDC(nullptr, screen);
+    SaverProcess saver("");
+    const HWND dialog = OpenDialog(saver);
+    ASSERT_NE(dialog, nullptr);
+    ExpectLayoutAtDpi(dialog, 144);
+    Pause(300ms);
+    SaveScreenPicture(dialog, "dialog-144dpi");
     PressButton(ControlOf(dialog, "Panel1"), "Cancel");
     ExpectExitCode0(saver);
 }
