@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
@@ -92,26 +94,50 @@ void ExpectExitCode0(SaverProcess& saver) {
     EXPECT_EQ(exitCode, 0u);
 }
 
+// What the screen shows in a rectangle: rows of 24-bit pixels (blue, green,
+// red), bottom row first, each padded to whole 4-byte words, as a bitmap
+// file holds them.
+struct ScreenImage {
+    BITMAPINFOHEADER header;
+    std::vector<std::uint8_t> bits;
+
+    int RowBytes() const { return (header.biWidth * 3 + 3) / 4 * 4; }
+    // The pixel at x, y from the top left, as 0xRRGGBB.
+    std::uint32_t At(int x, int y) const {
+        const std::uint8_t* pixel =
+            &bits[static_cast<std::size_t>((header.biHeight - 1 - y) * RowBytes() + x * 3)];
+        return static_cast<std::uint32_t>(pixel[2] << 16 | pixel[1] << 8 | pixel[0]);
+    }
+};
+
+ScreenImage CaptureScreen(const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    ScreenImage image{{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    image.bits.resize(static_cast<std::size_t>(image.RowBytes() * height));
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), image.bits.data(),
+              reinterpret_cast<BITMAPINFO*>(&image.header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return image;
+}
+
 // The picture of a window as the screen shows it, written as a bitmap file
 // beside the test program, for a person to look at.
 void SaveScreenPicture(HWND window, const std::string& name) {
     RECT area;
     GetWindowRect(window, &area);
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    const DWORD pixelBytes = static_cast<DWORD>((width * 3 + 3) / 4 * 4 * height);
+    const ScreenImage image = CaptureScreen(area);
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + pixelBytes;
+    file.bfOffBits = sizeof file + sizeof image.header;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + image.bits.size());
 
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
@@ -122,16 +148,36 @@ void SaveScreenPicture(HWND window, const std::string& name) {
     const std::string path = directory + "\\" + name + ".bmp";
     if (FILE* out = std::fopen(path.c_str(), "wb")) {
         std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-        std::fwrite(bits, pixelBytes, 1, out);
+        std::fwrite(&image.header, sizeof image.header, 1, out);
+        std::fwrite(image.bits.data(), image.bits.size(), 1, out);
         std::fclose(out);
     } else {
         ADD_FAILURE() << "cannot write " << path;
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+}
+
+// Of the places in a picture where the colour changes strongly across three
+// pixels in a row, the share where two of the three are still equal. Scaled
+// by 1.5 without filtering, most such places repeat a source pixel; a
+// smoothly resampled picture blends them.
+double ShareOfRepeatedPixelsAtEdges(const ScreenImage& image) {
+    const auto contrast = [](std::uint32_t a, std::uint32_t b) {
+        int sum = 0;
+        for (int shift : {0, 8, 16})
+            sum += std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+        return sum;
+    };
+    int edges = 0, repeated = 0;
+    for (int y = 0; y < image.header.biHeight; ++y) {
+        for (int x = 0; x + 2 < image.header.biWidth; ++x) {
+            const std::uint32_t left = image.At(x, y), middle = image.At(x + 1, y),
+                                right = image.At(x + 2, y);
+            if (contrast(left, right) < 96) continue;
+            ++edges;
+            if (middle == left || middle == right) ++repeated;
+        }
+    }
+    return edges ? static_cast<double>(repeated) / edges : 1.0;
 }
 
 // The client area has the layout's size and every control stands where the
@@ -431,6 +477,9 @@ TEST_F(ConfigDialogAt144Dpi, EveryControlStandsAtItsScaledPlaceAndThePicturesAre
     ExpectLayoutAtDpi(dialog, 144);
     Pause(300ms);
     SaveScreenPicture(dialog, "dialog-144dpi");
+    RECT picture;
+    GetWindowRect(ControlOf(dialog, "Image14"), &picture);  // the page picture of "Tips"
+    EXPECT_LT(ShareOfRepeatedPixelsAtEdges(CaptureScreen(picture)), 0.2) << "the picture is drawn blocky";
     PressButton(ControlOf(dialog, "Panel1"), "Cancel");
     ExpectExitCode0(saver);
 }
