@@ -14,9 +14,11 @@
 #include <vector>
 
 #include "config/ConfigLayout.h"
+#include "config/_Config.h"
 #include "config/EffectNames.h"
 #include "config/LinkTargets.h"
 #include "driver/DisplaySettings.h"
+#include "ui/Application.h"
 #include "win/RegistryTestSupport.h"
 
 using namespace registry_test;
@@ -462,6 +464,30 @@ TEST_F(ConfigDialogTest, EveryControlStandsWhereTheLayoutPutsIt) {
     ExpectLayoutAtDpi(dialog, 96);
     PressButton(ControlOf(dialog, "Panel1"), "Cancel");
     ExpectExitCode0(saver);
+}
+
+// Moved to a monitor of another DPI, the dialog lays itself out anew for it
+// and takes the place the system suggests; back at 96 dpi it is the table
+// again. The dialog is made in this process: Wine does not carry the
+// suggested rectangle of WM_DPICHANGED to another one.
+TEST_F(ConfigDialogTest, OnAMonitorOfAnotherDpiItIsLaidOutAnew) {
+    Application::Initialize();
+    TConfig dialog;
+    for (int dpi : {144, 120, 96}) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
+        RECT frame, client;
+        GetWindowRect(dialog.Handle(), &frame);
+        GetClientRect(dialog.Handle(), &client);
+        const RECT suggested = {
+            40, 30, 40 + frame.right - frame.left - client.right + ScaleForDpi(kConfigClientWidth, dpi),
+            30 + frame.bottom - frame.top - client.bottom + ScaleForDpi(kConfigClientHeight, dpi)};
+        SendMessageA(dialog.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        ExpectLayoutAtDpi(dialog.Handle(), dpi);
+        GetWindowRect(dialog.Handle(), &frame);
+        EXPECT_TRUE(EqualRect(&frame, &suggested));
+        EXPECT_EQ(dialog.Dpi(), dpi);
+    }
 }
 
 // Run apart, in a prefix whose screen has 144 pixels per inch (150 %).
