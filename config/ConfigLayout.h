@@ -26,3 +26,11 @@ extern const std::array<const char*, kMemoLineCount> kAboutLines;
 // Line height of the form's font: the link labels lie over the memo's lines
 // by this measure.
 inline constexpr int kMemoLineHeight = 13;
+
+// The link labels and the lines of the About text (1 for the first) whose
+// name each of them covers.
+struct LinkLabelLine {
+    const char* label;
+    int line;
+};
+inline constexpr std::array<LinkLabelLine, 2> kLinkLabelLines = {{{"StaticText1", 14}, {"StaticText5", 17}}};

@@ -110,7 +110,26 @@ void TConfig::CreateControls() {
         SendMessageA(comboEffekt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
     }
     SetWindowTextA(Memo1, AboutText().c_str());
+    LayLinkLabelsOnTheirLines();
     SelectPage(PageControl1, PageIndexOf(kTipsPage));
+}
+
+// At 96 dpi the memo's lines are as high as the table's line height; at
+// another DPI the font's lines do not grow by exactly the scale (13 pixels
+// become 20 at 144 dpi, not 19.5), so each link label moves to where its
+// line really is, or it would cover part of the line above.
+void TConfig::LayLinkLabelsOnTheirLines() {
+    RECT memo;
+    GetWindowRect(Memo1, &memo);
+    MapWindowPoints(HWND_DESKTOP, GetParent(Memo1), reinterpret_cast<POINT*>(&memo), 2);
+    for (const auto& [label, line] : kLinkLabelLines) {
+        const LRESULT first = SendMessageA(Memo1, EM_LINEINDEX, static_cast<WPARAM>(line - 1), 0);
+        const LRESULT position = SendMessageA(Memo1, EM_POSFROMCHAR, static_cast<WPARAM>(first), 0);
+        const int left = ScaleForDpi(
+            kConfigControls[static_cast<std::size_t>(RowIndex(kConfigControls, label))].bounds.left, Dpi());
+        SetWindowPos(Control(label), nullptr, left, memo.top + static_cast<short>(HIWORD(position)), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 // Every control is laid out anew for the monitor's DPI, in fonts made for
@@ -120,6 +139,7 @@ void TConfig::OnDpiChanged(const RECT& suggested) {
     for (std::size_t index = 0; index < controls_.size(); ++index) {
         PlaceControl(controls_[index], kConfigControls[index], *fonts, Dpi());
     }
+    LayLinkLabelsOnTheirLines();
     fonts_ = std::move(fonts);
     SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
               suggested.bottom - suggested.top);

@@ -37,6 +37,7 @@ protected:
 
 private:
     void CreateControls();
+    void LayLinkLabelsOnTheirLines();
     HWND Control(const char* name) const;
     void Click(int controlId);
 

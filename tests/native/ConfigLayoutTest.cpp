@@ -67,7 +67,7 @@ TEST(ConfigLayout, EveryClickHasItsHandlerAndEveryLinkItsControl) {
 // The two link labels lie exactly over the maker's name in the About text.
 TEST(ConfigLayout, LinkLabelsCoverTheirLinesOfTheAboutText) {
     const LayoutRow& memo = Row("Memo1");
-    for (const auto& [label, line] : {std::pair{"StaticText1", 14}, std::pair{"StaticText5", 17}}) {
+    for (const auto& [label, line] : kLinkLabelLines) {
         SCOPED_TRACE(label);
         const LayoutRow& row = Row(label);
         EXPECT_EQ(row.bounds.top, memo.bounds.top + (line - 1) * kMemoLineHeight);

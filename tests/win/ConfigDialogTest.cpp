@@ -11,6 +11,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/ConfigLayout.h"
@@ -182,10 +183,21 @@ double ShareOfRepeatedPixelsAtEdges(const ScreenImage& image) {
     return edges ? static_cast<double>(repeated) / edges : 1.0;
 }
 
+// Where a line of the About text begins on the screen (1 for the first).
+int MemoLineTop(HWND dialog, int line) {
+    const HWND memo = ControlOf(dialog, "Memo1");
+    const auto first = SendMessageA(memo, EM_LINEINDEX, static_cast<WPARAM>(line - 1), 0);
+    const auto position = SendMessageA(memo, EM_POSFROMCHAR, static_cast<WPARAM>(first), 0);
+    RECT frame;
+    GetWindowRect(memo, &frame);
+    return frame.top + static_cast<short>(HIWORD(position));
+}
+
 // The client area has the layout's size and every control stands where the
 // layout table puts it, relative to its parent's client area, all scaled to
 // the DPI; the pictures that size themselves to their picture come out at
-// the table's size too.
+// the table's size too. A link label stands on its line of the About text,
+// which at 96 dpi is where the table puts it.
 void ExpectLayoutAtDpi(HWND dialog, int dpi) {
     RECT client;
     GetClientRect(dialog, &client);
@@ -202,7 +214,10 @@ void ExpectLayoutAtDpi(HWND dialog, int dpi) {
         ClientToScreen(parent, &origin);
         RECT frame;
         GetWindowRect(control, &frame);
-        const Bounds want = ScaleForDpi(row.bounds, dpi);
+        Bounds want = ScaleForDpi(row.bounds, dpi);
+        for (const auto& [label, line] : kLinkLabelLines) {
+            if (std::string_view(label) == row.name) want.top = MemoLineTop(dialog, line) - origin.y;
+        }
         EXPECT_EQ(frame.left - origin.x, want.left);
         EXPECT_EQ(frame.top - origin.y, want.top);
         EXPECT_EQ(frame.right - frame.left, want.width);
@@ -538,14 +553,11 @@ TEST_F(ConfigDialogTest, TextsOfTheControls) {
     // The link labels lie over the names in lines 14 and 17 of the memo.
     const HWND memo = ControlOf(dialog, "Memo1");
     EXPECT_EQ(SendMessageA(memo, EM_GETLINECOUNT, 0, 0), kMemoLineCount);
-    for (const auto& [label, line] : {std::pair{"StaticText1", 14}, std::pair{"StaticText5", 17}}) {
+    for (const auto& [label, line] : kLinkLabelLines) {
         SCOPED_TRACE(label);
-        const auto first = SendMessageA(memo, EM_LINEINDEX, line - 1, 0);
-        const auto position = SendMessageA(memo, EM_POSFROMCHAR, first, 0);
-        RECT memoFrame, labelFrame;
-        GetWindowRect(memo, &memoFrame);
+        RECT labelFrame;
         GetWindowRect(ControlOf(dialog, label), &labelFrame);
-        EXPECT_EQ(memoFrame.top + static_cast<short>(HIWORD(position)), labelFrame.top);
+        EXPECT_EQ(MemoLineTop(dialog, line), labelFrame.top);
     }
     PressButton(ControlOf(dialog, "Panel1"), "Cancel");
     ExpectExitCode0(saver);
