@@ -369,10 +369,10 @@ bool Form::TranslateDialogKey(const MSG& message) {
     return IsDialogMessageA(handle_, &dialogMessage) != FALSE;
 }
 
-// A drop-down list open on the page that leaves is closed first. The focus
-// stays where it was unless the page took it out of sight: then the tabs get it.
+// The focus stays where it was unless the page took it out of sight: then
+// the tabs get it (and a list dropped down from the page closes as its box
+// loses the focus).
 void Form::TurnPage(int step) {
-    if (const HWND captured = GetCapture()) SendMessageA(captured, WM_CANCELMODE, 0, 0);
     const HWND focus = GetFocus();
     TurnPageControl(pageControl_, step);
     if (!IsWindowVisible(focus)) SetFocus(pageControl_);

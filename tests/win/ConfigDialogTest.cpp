@@ -416,6 +416,27 @@ std::string NameOf(HWND dialog, HWND control) {
     return row && ControlOf(dialog, row->name) == control ? row->name : "window " + ClassName(control);
 }
 
+// Keys pressed, and where the focus is and which page shows once the
+// dialog has handled them.
+struct KeyStep {
+    std::initializer_list<WORD> keys;
+    const char* focus;
+    int page;
+};
+
+void PressKeysInTurn(HWND dialog, std::initializer_list<KeyStep> steps) {
+    int done = 0;
+    for (const KeyStep& step : steps) {
+        SCOPED_TRACE(testing::Message() << "after " << done++ << " steps");
+        PressKeys(step.keys);
+        EXPECT_TRUE(WaitUntil([&] {
+            return FocusOf(dialog) == ControlOf(dialog, step.focus) && ActivePage(dialog) == step.page;
+        })) << "focus on "
+            << NameOf(dialog, FocusOf(dialog)) << ", page " << ActivePage(dialog) << "; wanted " << step.focus
+            << ", page " << step.page;
+    }
+}
+
 // Tab and Shift+Tab run through the page tabs, the shown page's controls and
 // the buttons, all round; the arrows on the tabs and Ctrl+Tab, Ctrl+Shift+Tab,
 // Ctrl+PageDown and Ctrl+PageUp from anywhere turn the pages; Enter on the
@@ -425,50 +446,53 @@ TEST_F(ConfigDialogTest, EveryPageAndControlCanBeReachedFromTheKeyboard) {
     const HWND dialog = OpenDialog(saver);
     ASSERT_NE(dialog, nullptr);
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
-    struct Step {
-        std::initializer_list<WORD> keys;
-        const char* focus;
-        int page;
-    };
-    const Step steps[] = {
-        {{}, "PageControl1", 3},  // it opens on "Tips" with the focus on the tabs
-        {{VK_TAB}, "Button10", 3},
-        {{VK_TAB}, "Button9", 3},
-        {{VK_TAB}, "PageControl1", 3},
-        {{VK_SHIFT, VK_TAB}, "Button9", 3},
-        {{VK_SHIFT, VK_TAB}, "Button10", 3},
-        {{VK_SHIFT, VK_TAB}, "PageControl1", 3},
-        {{VK_LEFT}, "PageControl1", 2},
-        {{VK_TAB}, "Button1", 2},  // "Donate..."
-        {{VK_TAB}, "Button10", 2},
-        {{VK_CONTROL, VK_TAB}, "Button10", 3},
-        {{VK_CONTROL, VK_TAB}, "Button10", 0},  // all round
-        {{VK_SHIFT, VK_TAB}, "comboEffekt", 0},
-        {{VK_CONTROL, VK_NEXT}, "PageControl1", 1},  // the box went out of sight with its page
-        {{VK_CONTROL, VK_SHIFT, VK_TAB}, "PageControl1", 0},
-        {{VK_CONTROL, VK_PRIOR}, "PageControl1", 3},
-        {{VK_RIGHT}, "PageControl1", 3},  // the last tab stays
-        {{VK_CONTROL, VK_NEXT}, "PageControl1", 0},
-        {{VK_RIGHT}, "PageControl1", 1},
-        {{VK_LEFT}, "PageControl1", 0},
-        {{VK_TAB}, "comboEffekt", 0},
-        {{VK_ESCAPE}, "comboEffekt", 0},
-        {{VK_DOWN}, "comboEffekt", 0},  // "Fade" to "Random"
-    };
-    for (const Step& step : steps) {
-        SCOPED_TRACE(testing::Message() << "after " << (&step - steps) << " steps");
-        PressKeys(step.keys);
-        EXPECT_TRUE(WaitUntil([&] {
-            return FocusOf(dialog) == ControlOf(dialog, step.focus) && ActivePage(dialog) == step.page;
-        })) << "focus on "
-            << NameOf(dialog, FocusOf(dialog)) << ", page " << ActivePage(dialog) << "; wanted " << step.focus
-            << ", page " << step.page;
-    }
+    PressKeysInTurn(dialog, {
+                                {{}, "PageControl1", 3},  // it opens on "Tips" with the focus on the tabs
+                                {{VK_TAB}, "Button10", 3},
+                                {{VK_TAB}, "Button9", 3},
+                                {{VK_TAB}, "PageControl1", 3},
+                                {{VK_SHIFT, VK_TAB}, "Button9", 3},
+                                {{VK_SHIFT, VK_TAB}, "Button10", 3},
+                                {{VK_SHIFT, VK_TAB}, "PageControl1", 3},
+                                {{VK_LEFT}, "PageControl1", 2},
+                                {{VK_TAB}, "Button1", 2},  // "Donate..."
+                                {{VK_TAB}, "Button10", 2},
+                                {{VK_CONTROL, VK_TAB}, "Button10", 3},
+                                {{VK_CONTROL, VK_TAB}, "Button10", 0},  // all round
+                                {{VK_SHIFT, VK_TAB}, "comboEffekt", 0},
+                                {{VK_CONTROL, VK_NEXT}, "PageControl1", 1},  // the box went out of sight
+                                {{VK_CONTROL, VK_SHIFT, VK_TAB}, "PageControl1", 0},
+                                {{VK_CONTROL, VK_PRIOR}, "PageControl1", 3},
+                                {{VK_RIGHT}, "PageControl1", 3},  // the last tab stays
+                                {{VK_CONTROL, VK_NEXT}, "PageControl1", 0},
+                                {{VK_RIGHT}, "PageControl1", 1},
+                                {{VK_LEFT}, "PageControl1", 0},
+                                {{VK_TAB}, "comboEffekt", 0},
+                                {{VK_ESCAPE}, "comboEffekt", 0},
+                                {{VK_DOWN}, "comboEffekt", 0},  // "Fade" to "Random"
+                            });
     EXPECT_EQ(SelectedEffect(dialog), 24);
     EXPECT_TRUE(IsWindowVisible(dialog)) << "Escape closed the dialog";
     PressKeys({VK_RETURN});
     ExpectExitCode0(saver);
     EXPECT_EQ(StoredEffect().data, LittleEndian(24));
+}
+
+// A page turned while the effect list is dropped down takes the list with it.
+TEST_F(ConfigDialogTest, TurningThePageClosesTheDroppedDownList) {
+    SaverProcess saver("");
+    const HWND dialog = OpenDialog(saver);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    const HWND combo = ControlOf(dialog, "comboEffekt");
+    PressKeysInTurn(dialog, {{{VK_CONTROL, VK_NEXT}, "PageControl1", 0}, {{VK_TAB}, "comboEffekt", 0}});
+    PressKeys({VK_F4});
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    PressKeysInTurn(dialog, {{{VK_CONTROL, VK_TAB}, "PageControl1", 1}});
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+    EXPECT_TRUE(saver.VisibleWindows("ComboLBox").empty());
+    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
+    ExpectExitCode0(saver);
 }
 
 // At 96 dpi the dialog is the layout table pixel for pixel.
