@@ -338,6 +338,21 @@ int PageStep(const MSG& message) {
     }
 }
 
+// The windows Tab visits, in order: siblings in the order they were made
+// (from the bottom of the z order up), the contents of a container right
+// after the container itself, nothing hidden or disabled. Unlike the
+// system's order, a container can be a stop of its own: the page control's
+// tabs come before the shown page.
+void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
+    const HWND top = GetWindow(parent, GW_CHILD);
+    for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child;
+         child = GetWindow(child, GW_HWNDPREV)) {
+        if (!IsWindowVisible(child) || !IsWindowEnabled(child)) continue;
+        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
+        if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectTabStops(child, stops);
+    }
+}
+
 // A plain Tab or Shift+Tab that the focused control leaves to the dialog.
 bool IsFocusKey(const MSG& message) {
     if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0 ||
@@ -378,25 +393,6 @@ void Form::TurnPage(int step) {
     if (!IsWindowVisible(focus)) SetFocus(pageControl_);
 }
 
-namespace {
-
-// The windows Tab visits, in order: siblings in the order they were made
-// (from the bottom of the z order up), the contents of a container right
-// after the container itself, nothing hidden or disabled. Unlike the
-// system's order, a container can be a stop of its own: the page control's
-// tabs come before the shown page.
-void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
-    const HWND top = GetWindow(parent, GW_CHILD);
-    for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child;
-         child = GetWindow(child, GW_HWNDPREV)) {
-        if (!IsWindowVisible(child) || !IsWindowEnabled(child)) continue;
-        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
-        if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectTabStops(child, stops);
-    }
-}
-
-}  // namespace
-
 // The stop after (or before) from, all round; from outside the stops starts
 // at the first (or last).
 HWND Form::NextTabStop(HWND from, bool previous) const {
@@ -409,8 +405,8 @@ HWND Form::NextTabStop(HWND from, bool previous) const {
     return stops[(index + (previous ? stops.size() - 1 : 1)) % stops.size()];
 }
 
-// IsDialogMessage (in the application's dispatch) turns the dialog keys into
-// these messages; only a dialog-class window would answer them by itself.
+// The dialog keys come as these messages, from IsDialogMessage or from
+// TranslateDialogKey; only a dialog-class window would answer them by itself.
 bool Form::HandleDialogMessage(Message& message) {
     switch (message.msg) {
         case DM_GETDEFID:
