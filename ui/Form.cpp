@@ -317,7 +317,7 @@ void Form::SetDialogKeys(HWND defaultButton, HWND firstFocus, HWND pageControl) 
     defaultButton_ = defaultButton;
     lastFocus_ = firstFocus;
     pageControl_ = pageControl;
-    SendMessageA(defaultButton, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    ShowEnterButton();
 }
 
 namespace {
@@ -410,7 +410,7 @@ HWND Form::NextTabStop(HWND from, bool previous) const {
 bool Form::HandleDialogMessage(Message& message) {
     switch (message.msg) {
         case DM_GETDEFID:
-            message.result = MAKELRESULT(DefaultButtonId(), DC_HASDEFID);
+            message.result = MAKELRESULT(GetDlgCtrlID(EnterButton()), DC_HASDEFID);
             return true;
         case WM_NEXTDLGCTL: {
             const HWND next = LOWORD(message.lParam) ? reinterpret_cast<HWND>(message.wParam)
@@ -435,11 +435,19 @@ bool Form::HandleDialogMessage(Message& message) {
 }
 
 // A focused push button is the one Enter clicks; otherwise the default button.
-LRESULT Form::DefaultButtonId() const {
+HWND Form::EnterButton() const {
     const HWND focus = GetFocus();
-    const bool focusOnButton =
-        IsChild(handle_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON);
-    return GetDlgCtrlID(focusOnButton ? focus : defaultButton_);
+    const bool focusOnButton = IsChild(handle_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) &
+                                                           (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON));
+    return focusOnButton ? focus : defaultButton_;
+}
+
+void Form::ShowEnterButton() {
+    const HWND button = EnterButton();
+    if (button == shownEnterButton_) return;
+    if (IsWindow(shownEnterButton_)) SendMessageA(shownEnterButton_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    SendMessageA(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    shownEnterButton_ = button;
 }
 
 void Form::PreviewKey(const MSG& message) {

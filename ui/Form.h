@@ -79,6 +79,10 @@ public:
     static Form* DialogKeysFormOf(HWND window);
     // Handles the message when it is one of the form's dialog keys; true then.
     bool TranslateDialogKey(const MSG& message);
+    // As in the system's dialogs, the push button Enter would click shows it
+    // by its heavier frame; called after each message, since the focus may
+    // have moved.
+    void ShowEnterButton();
 
 protected:
     explicit Form(const FormLayout& layout);
@@ -122,7 +126,7 @@ private:
     bool HandleDialogMessage(Message& message);
     HWND NextTabStop(HWND from, bool previous) const;
     void TurnPage(int step);
-    LRESULT DefaultButtonId() const;
+    HWND EnterButton() const;
 
     const FormLayout& layout_;
     HWND handle_ = nullptr;
@@ -134,4 +138,5 @@ private:
     HWND defaultButton_ = nullptr;  // set when the form has dialog keys
     HWND pageControl_ = nullptr;
     HWND lastFocus_ = nullptr;
+    HWND shownEnterButton_ = nullptr;
 };

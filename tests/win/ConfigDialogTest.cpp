@@ -424,6 +424,20 @@ struct KeyStep {
     int page;
 };
 
+// The push buttons that show the heavier frame of the button Enter clicks.
+std::vector<std::string> ButtonsShownAsDefault(HWND dialog) {
+    std::vector<std::string> shown;
+    for (const LayoutRow& row : kConfigControls) {
+        const HWND control = ControlOf(dialog, row.name);
+        if (row.kind == ControlKind::PushButton &&
+            (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            shown.push_back(row.name);
+    }
+    return shown;
+}
+
+// After each step the button Enter would click shows it: the focused push
+// button, or else "OK".
 void PressKeysInTurn(HWND dialog, std::initializer_list<KeyStep> steps) {
     int done = 0;
     for (const KeyStep& step : steps) {
@@ -434,6 +448,12 @@ void PressKeysInTurn(HWND dialog, std::initializer_list<KeyStep> steps) {
         })) << "focus on "
             << NameOf(dialog, FocusOf(dialog)) << ", page " << ActivePage(dialog) << "; wanted " << step.focus
             << ", page " << step.page;
+        const bool onButton =
+            kConfigControls[static_cast<std::size_t>(RowIndex(kConfigControls, step.focus))].kind ==
+            ControlKind::PushButton;
+        const std::vector<std::string> enterButton = {onButton ? step.focus : "Button9"};
+        EXPECT_TRUE(WaitUntil([&] { return ButtonsShownAsDefault(dialog) == enterButton; }))
+            << "shown as default: " << testing::PrintToString(ButtonsShownAsDefault(dialog));
     }
 }
 
@@ -478,8 +498,9 @@ TEST_F(ConfigDialogTest, EveryPageAndControlCanBeReachedFromTheKeyboard) {
     EXPECT_EQ(StoredEffect().data, LittleEndian(24));
 }
 
-// A page turned while the effect list is dropped down takes the list with it.
-TEST_F(ConfigDialogTest, TurningThePageClosesTheDroppedDownList) {
+// A page turned while the effect list is dropped down takes the list with
+// it. Enter on a focused "Cancel" is "Cancel".
+TEST_F(ConfigDialogTest, TurningThePageClosesTheDroppedDownListAndEnterOnCancelCancels) {
     SaverProcess saver("");
     const HWND dialog = OpenDialog(saver);
     ASSERT_NE(dialog, nullptr);
@@ -491,8 +512,10 @@ TEST_F(ConfigDialogTest, TurningThePageClosesTheDroppedDownList) {
     PressKeysInTurn(dialog, {{{VK_CONTROL, VK_TAB}, "PageControl1", 1}});
     EXPECT_TRUE(WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
     EXPECT_TRUE(saver.VisibleWindows("ComboLBox").empty());
-    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
+    PressKeysInTurn(dialog, {{{VK_TAB}, "Button10", 1}});
+    PressKeys({VK_RETURN});
     ExpectExitCode0(saver);
+    EXPECT_EQ(ContentsOf(kSettingsKey).values, 0) << "Enter on \"Cancel\" stored the effect";
 }
 
 // At 96 dpi the dialog is the layout table pixel for pixel.
