@@ -29,6 +29,7 @@ set(SOLQUERA_WIN_SOURCES
   ui/Application.cpp
   ui/Registry.cpp
   ui/FatalError.cpp
+  ui/Dpi.cpp
   ui/Form.cpp
   ui/Timer.cpp
   ui/Resource.cpp

@@ -1,23 +1,32 @@
 # Windows programs run through wine64 with the build's own prefix; ctest runs
 # the test programs through a wrapper that survives Wine's rare failed start.
-# A runner script for one prefix of the build tree.
-function(solquera_wine_runner name prefix)
-  set(WINE_PREFIX ${prefix})
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/${name} @ONLY
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-endfunction()
-
+# Wine reads the screen's DPI when its server starts, so each DPI the tests
+# need has a prefix (and a server) of its own; so has each X display.
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "x86_64")
-  solquera_wine_runner(wine-run ${CMAKE_BINARY_DIR}/wineprefix)
-  set(WINE_RUN ${CMAKE_BINARY_DIR}/wine-run)
+  # Makes the runner (wine-run<suffix>) and ctest's wrapper (wine-test<suffix>)
+  # of a prefix at the DPI; sets WINE_RUN<SUFFIX> and WINE_TEST<SUFFIX>
+  # and WINE_PREFIX<SUFFIX> (a suffix "-144dpi" gives WINE_TEST_144DPI).
+  function(solquera_wine_prefix suffix dpi)
+    string(MAKE_C_IDENTIFIER "${suffix}" variable_suffix)
+    string(TOUPPER "${variable_suffix}" variable_suffix)
+    set(WINE_PREFIX ${CMAKE_BINARY_DIR}/wineprefix${suffix})
+    set(WINE_DPI ${dpi})
+    set(WINE_RUN ${CMAKE_BINARY_DIR}/wine-run${suffix})
+    set(permissions FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
+      WORLD_READ WORLD_EXECUTE)
+    configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-run.sh.in ${WINE_RUN} @ONLY ${permissions})
+    configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-test.sh.in ${CMAKE_BINARY_DIR}/wine-test${suffix} @ONLY
+      ${permissions})
+    set(WINE_PREFIX${variable_suffix} ${WINE_PREFIX} PARENT_SCOPE)
+    set(WINE_RUN${variable_suffix} ${WINE_RUN} PARENT_SCOPE)
+    set(WINE_TEST${variable_suffix} ${CMAKE_BINARY_DIR}/wine-test${suffix} PARENT_SCOPE)
+  endfunction()
+  solquera_wine_prefix("" 96)
+  solquera_wine_prefix("-144dpi" 144)
   # The two-monitor tests run on a display of their own, so with a server and
   # a prefix of their own.
-  set(WINE_PREFIX_TWO_MONITORS ${CMAKE_BINARY_DIR}/wineprefix-two-monitors)
-  solquera_wine_runner(wine-run-two-monitors ${WINE_PREFIX_TWO_MONITORS})
-  set(WINE_RUN_TWO_MONITORS ${CMAKE_BINARY_DIR}/wine-run-two-monitors)
-  configure_file(${CMAKE_SOURCE_DIR}/cmake/wine-test.sh.in ${CMAKE_BINARY_DIR}/wine-test @ONLY
-    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
-  set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-test)
+  solquera_wine_prefix("-two-monitors" 96)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${WINE_TEST})
   set(SOLQUERA_RUNS_HERE ON)
 else()
   set(SOLQUERA_RUNS_HERE OFF)

@@ -66,12 +66,12 @@ const LayoutRow kRows[] = {
                                                                             .onClick = "Image13Click"}},
 
     {"Panel1",         Panel,        nullptr,        {  0, 360, 513,  41}},
-    // "Cancel" above "OK": it comes first in the tab order.
-    {"Button9",        PushButton,   "Panel1",       {332,   8,  83,  25}, {.caption = "OK",
-                                                                            .onClick = "Button9Click",
-                                                                            .tabStop = true}},
+    // "Cancel" before "OK": it comes first in the tab order.
     {"Button10",       PushButton,   "Panel1",       {424,   8,  83,  25}, {.caption = "Cancel",
                                                                             .onClick = "Button10Click",
+                                                                            .tabStop = true}},
+    {"Button9",        PushButton,   "Panel1",       {332,   8,  83,  25}, {.caption = "OK",
+                                                                            .onClick = "Button9Click",
                                                                             .tabStop = true}},
 };
 // clang-format on

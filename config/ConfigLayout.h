@@ -13,7 +13,7 @@ inline constexpr const char* kConfigDesignCaption = "Vorlage";
 inline constexpr const char* kConfigCaption = "Orvandel - Solquera";
 
 // Rows stand in drawing order, bottom first, and parents before their
-// children; among siblings the keyboard's tab order runs from the top down.
+// children; among siblings the keyboard's tab order follows the rows.
 extern const std::span<const LayoutRow> kConfigControls;
 
 inline constexpr const char* kConfigDefaultButton = "Button9";
@@ -26,3 +26,11 @@ extern const std::array<const char*, kMemoLineCount> kAboutLines;
 // Line height of the form's font: the link labels lie over the memo's lines
 // by this measure.
 inline constexpr int kMemoLineHeight = 13;
+
+// The link labels and the lines of the About text (1 for the first) whose
+// name each of them covers.
+struct LinkLabelLine {
+    const char* label;
+    int line;
+};
+inline constexpr std::array<LinkLabelLine, 2> kLinkLabelLines = {{{"StaticText1", 14}, {"StaticText5", 17}}};

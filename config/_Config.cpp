@@ -19,6 +19,10 @@ namespace {
 constexpr const char* kFontFace = "MS Sans Serif";
 constexpr int kFontHeight = -11;  // 8 point at 96 pixels per inch
 
+std::unique_ptr<ControlFonts> FontsFor(int dpi) {
+    return std::make_unique<ControlFonts>(kFontFace, kFontHeight, dpi);
+}
+
 const FormLayout& ConfigFormLayout() {
     static const FormLayout layout = {
         .caption = kConfigDesignCaption,
@@ -54,11 +58,12 @@ std::string AboutText() {
 
 }  // namespace
 
-TConfig::TConfig() : Form(ConfigFormLayout()), fonts_(kFontFace, kFontHeight) {
+TConfig::TConfig() : Form(ConfigFormLayout()) {
     Config = this;
     CreateWindowFromLayout();
+    fonts_ = FontsFor(Dpi());
     CreateControls();
-    SetDialogKeys(Button9, PageControl1);
+    SetDialogKeys(Button9, PageControl1, PageControl1);
     RunCreateHandler();
 }
 
@@ -92,7 +97,8 @@ void TConfig::CreateControls() {
     for (std::size_t index = 0; index < kConfigControls.size(); ++index) {
         const LayoutRow& row = kConfigControls[index];
         const HWND parent = row.parent ? Control(row.parent) : Handle();
-        controls_.push_back(CreateControl(row, parent, kFirstControlId + static_cast<int>(index), fonts_));
+        controls_.push_back(
+            CreateControl(row, parent, kFirstControlId + static_cast<int>(index), *fonts_, Dpi()));
     }
     PageControl1 = Control("PageControl1");
     comboEffekt = Control("comboEffekt");
@@ -104,7 +110,40 @@ void TConfig::CreateControls() {
         SendMessageA(comboEffekt, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(label));
     }
     SetWindowTextA(Memo1, AboutText().c_str());
+    LayLinkLabelsOnTheirLines();
     SelectPage(PageControl1, PageIndexOf(kTipsPage));
+}
+
+// At 96 dpi the memo's lines are as high as the table's line height; at
+// another DPI the font's lines do not grow by exactly the scale (13 pixels
+// become 20 at 144 dpi, not 19.5), so each link label moves to where its
+// line really is, or it would cover part of the line above.
+void TConfig::LayLinkLabelsOnTheirLines() {
+    RECT memo;
+    GetWindowRect(Memo1, &memo);
+    MapWindowPoints(HWND_DESKTOP, GetParent(Memo1), reinterpret_cast<POINT*>(&memo), 2);
+    for (const auto& [label, line] : kLinkLabelLines) {
+        const LRESULT first = SendMessageA(Memo1, EM_LINEINDEX, static_cast<WPARAM>(line - 1), 0);
+        const LRESULT position = SendMessageA(Memo1, EM_POSFROMCHAR, static_cast<WPARAM>(first), 0);
+        const int left = ScaleForDpi(
+            kConfigControls[static_cast<std::size_t>(RowIndex(kConfigControls, label))].bounds.left, Dpi());
+        SetWindowPos(Control(label), nullptr, left, memo.top + static_cast<short>(HIWORD(position)), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+}
+
+// Every control is laid out anew for the monitor's DPI, in fonts made for
+// it; the old fonts go once no control uses them.
+void TConfig::OnDpiChanged(const RECT& suggested) {
+    auto fonts = FontsFor(Dpi());
+    for (std::size_t index = 0; index < controls_.size(); ++index) {
+        PlaceControl(controls_[index], kConfigControls[index], *fonts, Dpi());
+    }
+    LayLinkLabelsOnTheirLines();
+    fonts_ = std::move(fonts);
+    SetBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+              suggested.bottom - suggested.top);
+    RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND TConfig::Control(const char* name) const {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "config/Settings.h"
@@ -32,9 +33,11 @@ protected:
     void OnCreate() override { FormCreate(); }
     void OnClose() override { FormClose(); }
     bool OnControlMessage(Message& message) override;
+    void OnDpiChanged(const RECT& suggested) override;
 
 private:
     void CreateControls();
+    void LayLinkLabelsOnTheirLines();
     HWND Control(const char* name) const;
     void Click(int controlId);
 
@@ -45,8 +48,8 @@ private:
     // The twelve link handlers differ only in the page they open.
     void LinkClick(const char* handler);
 
-    ControlFonts fonts_;
-    std::vector<HWND> controls_;  // by row of the layout
+    std::unique_ptr<ControlFonts> fonts_;  // made for the form's DPI
+    std::vector<HWND> controls_;           // by row of the layout
 };
 
 // The one dialog of the process, while it exists.

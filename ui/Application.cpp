@@ -19,12 +19,13 @@ void Dispatch(const MSG& message) {
     if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
         if (Form* form = Form::KeyPreviewFormOf(message.hwnd)) form->PreviewKey(message);
     }
-    if (Form* form = Form::DialogKeysFormOf(message.hwnd)) {
-        MSG dialogMessage = message;  // the system's declaration asks for a writable one
-        if (IsDialogMessageA(form->Handle(), &dialogMessage)) return;
+    Form* dialog = Form::DialogKeysFormOf(message.hwnd);
+    if (!dialog || !dialog->TranslateDialogKey(message)) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
     }
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
+    // Looked up again: the message may have ended the window.
+    if (Form* form = Form::DialogKeysFormOf(message.hwnd)) form->ShowEnterButton();
 }
 
 LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -37,10 +37,17 @@ struct Graphic {
     bool shape = false;
     bool autoSize = false;
     bool pressed = false;
+    int dpi = kLayoutDpi;
 };
 
 Graphic* GraphicOf(HWND window) {
     return reinterpret_cast<Graphic*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+// A picture is drawn at the scale of the layout around it.
+SIZE ShownSize(const Graphic& graphic) {
+    return {ScaleForDpi(graphic.picture->Width(), graphic.dpi),
+            ScaleForDpi(graphic.picture->Height(), graphic.dpi)};
 }
 
 void PaintGraphic(HWND window, const Graphic& graphic) {
@@ -56,7 +63,8 @@ void PaintGraphic(HWND window, const Graphic& graphic) {
         DeleteObject(outline);
         DeleteObject(fill);
     } else if (graphic.picture) {
-        graphic.picture->Draw(dc, 0, 0);
+        const SIZE size = ShownSize(graphic);
+        graphic.picture->Draw(dc, 0, 0, size.cx, size.cy);
     }
     EndPaint(window, &paint);
 }
@@ -168,25 +176,25 @@ WindowClassAndStyle ClassAndStyleFor(const LayoutRow& row) {
     return {kContainerClass, clipped};
 }
 
-// A page fills the page control's display area and starts hidden; its tab
-// carries the page window.
-Bounds AddPage(HWND pageControl, const LayoutRow& row) {
+int PageCount(HWND pageControl) {
+    return static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
+}
+
+// A page gets the next tab, which carries the page window; it starts hidden.
+void AddPage(HWND pageControl, const LayoutRow& row, HWND page) {
     TCITEMA item = {};
     item.mask = TCIF_TEXT | TCIF_PARAM;
     item.pszText = const_cast<char*>(row.properties.caption);
-    const int count = static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
-    SendMessageA(pageControl, TCM_INSERTITEMA, count, reinterpret_cast<LPARAM>(&item));
+    item.lParam = reinterpret_cast<LPARAM>(page);
+    SendMessageA(pageControl, TCM_INSERTITEMA, PageCount(pageControl), reinterpret_cast<LPARAM>(&item));
+}
+
+// A page fills the page control's display area, which its tabs decide.
+Bounds PageArea(HWND pageControl) {
     RECT area;
     GetClientRect(pageControl, &area);
     SendMessageA(pageControl, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&area));
     return {area.left, area.top, area.right - area.left, area.bottom - area.top};
-}
-
-void SetPageWindow(HWND pageControl, int index, HWND page) {
-    TCITEMA item = {};
-    item.mask = TCIF_PARAM;
-    item.lParam = reinterpret_cast<LPARAM>(page);
-    SendMessageA(pageControl, TCM_SETITEMA, index, reinterpret_cast<LPARAM>(&item));
 }
 
 HWND PageWindow(HWND pageControl, int index) {
@@ -203,11 +211,15 @@ int WindowHeight(HWND window) {
 }
 
 // The closed box is as high as its row says: the selection field is sized
-// to fit. The height given at creation is that of the dropped-down list.
+// to fit. The window's own height is that of the dropped-down list.
 // Wine reads the field's height back 2 pixels higher than it was set, so
 // the size is corrected until it fits (Windows fits at the first try).
-void FitComboBox(HWND combo, int closedHeight) {
-    SendMessageA(combo, CB_SETITEMHEIGHT, 0, kComboItemHeight);
+void FitComboBox(HWND combo, const Bounds& closed, int dpi) {
+    const int itemHeight = ScaleForDpi(kComboItemHeight, dpi);
+    const int closedHeight = closed.height;
+    SetWindowPos(combo, nullptr, closed.left, closed.top, closed.width,
+                 closedHeight + kComboVisibleRows * itemHeight + 2, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(combo, CB_SETITEMHEIGHT, 0, itemHeight);
     auto field = static_cast<int>(SendMessageA(combo, CB_GETITEMHEIGHT, static_cast<WPARAM>(-1), 0));
     for (int attempt = 0; attempt < 3 && WindowHeight(combo) != closedHeight; ++attempt) {
         field += closedHeight - WindowHeight(combo);
@@ -216,20 +228,33 @@ void FitComboBox(HWND combo, int closedHeight) {
     SendMessageA(combo, CB_SETMINVISIBLE, kComboVisibleRows, 0);
 }
 
-// A group box is a container with the captioned frame at its bottom.
-void AddGroupFrame(HWND box, const LayoutRow& row, HFONT font) {
-    const HWND frame = CreateWindowExA(
-        0, "Button", row.properties.caption, WS_CHILD | WS_VISIBLE | BS_GROUPBOX | WS_CLIPSIBLINGS, 0, 0,
-        row.bounds.width, row.bounds.height, box, nullptr, GetModuleHandleA(nullptr), nullptr);
+// A group box is a container with the captioned frame at its bottom: its
+// one child without an id, as large as the box.
+void AddGroupFrame(HWND box, const LayoutRow& row) {
+    CreateWindowExA(0, "Button", row.properties.caption,
+                    WS_CHILD | WS_VISIBLE | BS_GROUPBOX | WS_CLIPSIBLINGS, 0, 0, 0, 0, box, nullptr,
+                    GetModuleHandleA(nullptr), nullptr);
+}
+
+void PlaceGroupFrame(HWND box, const Bounds& bounds, HFONT font) {
+    const HWND frame = GetDlgItem(box, 0);
+    SetWindowPos(frame, nullptr, 0, 0, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
+// A picture that sizes itself takes its picture's size at the layout's scale.
+Bounds GraphicBounds(const Graphic& graphic, Bounds bounds) {
+    if (!graphic.autoSize || !graphic.picture) return bounds;
+    const SIZE size = ShownSize(graphic);
+    return {bounds.left, bounds.top, size.cx, size.cy};
 }
 
 }  // namespace
 
-ControlFonts::ControlFonts(const char* face, int height) {
+ControlFonts::ControlFonts(const char* face, int height, int dpi) {
     const auto make = [&](BOOL underline) {
-        return CreateFontA(height, 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
-                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+        return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE,
+                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                            DEFAULT_PITCH | FF_DONTCARE, face);
     };
     normal = make(FALSE);
@@ -241,38 +266,58 @@ ControlFonts::~ControlFonts() {
     DeleteObject(normal);
 }
 
-HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts) {
+HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi) {
     RegisterClasses();
     const WindowClassAndStyle classAndStyle = ClassAndStyleFor(row);
     const bool isPage = row.kind == ControlKind::Page;
-    const Bounds bounds = isPage ? AddPage(parent, row) : row.bounds;
-    const bool isCombo = row.kind == ControlKind::ComboBox;
-    const int height = isCombo ? bounds.height + kComboVisibleRows * kComboItemHeight + 2 : bounds.height;
     const char* text = row.kind == ControlKind::GroupBox || isPage ? nullptr : row.properties.caption;
-    const HWND window =
-        CreateWindowExA(classAndStyle.exStyle, classAndStyle.className, text,
-                        WS_CHILD | (isPage ? 0 : WS_VISIBLE) | classAndStyle.style, bounds.left, bounds.top,
-                        bounds.width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        GetModuleHandleA(nullptr), classAndStyle.createParam);
+    const HWND window = CreateWindowExA(classAndStyle.exStyle, classAndStyle.className, text,
+                                        WS_CHILD | (isPage ? 0 : WS_VISIBLE) | classAndStyle.style, 0, 0, 0,
+                                        0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                        GetModuleHandleA(nullptr), classAndStyle.createParam);
     SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    SendMessageA(window, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(row.kind == ControlKind::LinkLabel ? fonts.link : fonts.normal),
-                 FALSE);
-    if (isPage)
-        SetPageWindow(parent, static_cast<int>(SendMessageA(parent, TCM_GETITEMCOUNT, 0, 0)) - 1, window);
-    if (isCombo) FitComboBox(window, bounds.height);
-    if (row.kind == ControlKind::GroupBox) AddGroupFrame(window, row, fonts.normal);
+    if (isPage) AddPage(parent, row, window);
+    if (row.kind == ControlKind::GroupBox) AddGroupFrame(window, row);
+    PlaceControl(window, row, fonts, dpi);
     if (row.properties.picture)
         SetControlPicture(window, Picture::FromFile(ResourceBytes(row.properties.picture)));
     return window;
+}
+
+// The font goes first: it decides the height of the page control's tabs,
+// hence the area of its pages.
+void PlaceControl(HWND control, const LayoutRow& row, const ControlFonts& fonts, int dpi) {
+    SendMessageA(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(row.kind == ControlKind::LinkLabel ? fonts.link : fonts.normal),
+                 TRUE);
+    Bounds bounds =
+        row.kind == ControlKind::Page ? PageArea(GetParent(control)) : ScaleForDpi(row.bounds, dpi);
+    switch (row.kind) {
+        case ControlKind::ComboBox:
+            FitComboBox(control, bounds, dpi);
+            return;
+        case ControlKind::GroupBox:
+            PlaceGroupFrame(control, bounds, fonts.normal);
+            break;
+        case ControlKind::Picture:
+        case ControlKind::Shape:
+            GraphicOf(control)->dpi = dpi;
+            bounds = GraphicBounds(*GraphicOf(control), bounds);
+            break;
+        default:
+            break;
+    }
+    SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(control, nullptr, TRUE);
 }
 
 void SetControlPicture(HWND control, std::unique_ptr<Picture> picture) {
     Graphic& graphic = *GraphicOf(control);
     graphic.picture = std::move(picture);
     if (graphic.autoSize && graphic.picture) {
-        SetWindowPos(control, nullptr, 0, 0, graphic.picture->Width(), graphic.picture->Height(),
-                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const SIZE size = ShownSize(graphic);
+        SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     InvalidateRect(control, nullptr, FALSE);
 }
@@ -300,8 +345,14 @@ int SelectedPage(HWND pageControl) {
 
 void ShowSelectedPage(HWND pageControl) {
     const int selected = SelectedPage(pageControl);
-    const int count = static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
+    const int count = PageCount(pageControl);
     for (int index = 0; index < count; ++index) {
         ShowWindow(PageWindow(pageControl, index), index == selected ? SW_SHOW : SW_HIDE);
     }
+}
+
+void TurnPageControl(HWND pageControl, int step) {
+    const int count = PageCount(pageControl);
+    if (count == 0) return;
+    SelectPage(pageControl, ((SelectedPage(pageControl) + step) % count + count) % count);
 }

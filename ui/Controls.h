@@ -10,10 +10,11 @@
 #include "ui/LayoutRow.h"
 #include "ui/Picture.h"
 
-// The font a form's controls use and its underlined twin for link labels.
+// The font a form's controls use and its underlined twin for link labels,
+// made for a DPI from the height at 96 dpi.
 class ControlFonts {
 public:
-    ControlFonts(const char* face, int height);
+    ControlFonts(const char* face, int height, int dpi);
     ~ControlFonts();
     ControlFonts(const ControlFonts&) = delete;
     ControlFonts& operator=(const ControlFonts&) = delete;
@@ -23,10 +24,15 @@ public:
 };
 
 // Makes the window of one row inside parent, with the given id, on top of the
-// siblings made before it. Containers pass the notifications of their
-// children on to the form; a picture control's click comes as BN_CLICKED.
-// A row's stored picture is loaded here. Returns the window.
-HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts);
+// siblings made before it, placed for the DPI. Containers pass the
+// notifications of their children on to the form; a picture control's click
+// comes as BN_CLICKED. A row's stored picture is loaded here. Returns the window.
+HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi);
+
+// Puts a control made from row where the row says, scaled to the DPI, in the
+// fonts made for it; pictures are drawn at that scale. A page takes its page
+// control's display area: place the page control first.
+void PlaceControl(HWND control, const LayoutRow& row, const ControlFonts& fonts, int dpi);
 
 // The picture a picture control shows; it takes the picture's size when its
 // row says so. Not for other windows.
@@ -43,3 +49,5 @@ void SelectPage(HWND pageControl, int index);
 int SelectedPage(HWND pageControl);
 // Shows the page the page control has selected (after the user changed it).
 void ShowSelectedPage(HWND pageControl);
+// Selects and shows the page step pages on (back when negative), all round.
+void TurnPageControl(HWND pageControl, int step);

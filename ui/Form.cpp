@@ -1,8 +1,12 @@
 #include "ui/Form.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "ui/Application.h"
+#include "ui/Controls.h"
+#include "ui/Dpi.h"
+#include "ui/LayoutRow.h"
 #include "ui/WindowBinding.h"
 
 namespace {
@@ -60,7 +64,8 @@ Form::~Form() {
 
 void Form::CreateWindowFromLayout() {
     RegisterFormClass(StaticWindowProc);
-    RECT frame = {0, 0, layout_.clientWidth, layout_.clientHeight};
+    dpi_ = SystemDpi();
+    RECT frame = {0, 0, ScaleForDpi(layout_.clientWidth, dpi_), ScaleForDpi(layout_.clientHeight, dpi_)};
     CreateParamsRecord params = {};
     params.style =
         layout_.bordered ? WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN : WS_POPUP | WS_CLIPCHILDREN;
@@ -74,6 +79,22 @@ void Form::CreateWindowFromLayout() {
     CreateParams(params);
     CreateWindowExA(params.exStyle, kFormClass, layout_.caption, params.style, params.left, params.top,
                     params.width, params.height, params.parent, nullptr, GetModuleHandleA(nullptr), this);
+    FitClientToDpi();
+}
+
+// A window on a monitor whose DPI is not the system's (per-monitor DPI,
+// Windows 10) is drawn for that monitor's: its client area grows or shrinks.
+void Form::FitClientToDpi() {
+    const int dpi = WindowDpi(handle_);
+    if (!handle_ || dpi == dpi_) return;
+    dpi_ = dpi;
+    RECT client, frame;
+    GetClientRect(handle_, &client);
+    GetWindowRect(handle_, &frame);
+    SetWindowPos(handle_, nullptr, 0, 0,
+                 frame.right - frame.left - client.right + ScaleForDpi(layout_.clientWidth, dpi_),
+                 frame.bottom - frame.top - client.bottom + ScaleForDpi(layout_.clientHeight, dpi_),
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Form::RunCreateHandler() {
@@ -123,6 +144,10 @@ void Form::DefaultHandler(Message& message) {
             return;
         case WM_GETMINMAXINFO:
             FitToScreen(*reinterpret_cast<MINMAXINFO*>(message.lParam));
+            return;
+        case WM_DPICHANGED:
+            dpi_ = HIWORD(message.wParam);
+            OnDpiChanged(*reinterpret_cast<const RECT*>(message.lParam));
             return;
         case WM_COMMAND:
         case WM_NOTIFY:
@@ -291,26 +316,111 @@ Form* Form::DialogKeysFormOf(HWND window) {
     return form && form->defaultButton_ ? form : nullptr;
 }
 
-void Form::SetDialogKeys(HWND defaultButton, HWND firstFocus) {
+void Form::SetDialogKeys(HWND defaultButton, HWND firstFocus, HWND pageControl) {
     defaultButton_ = defaultButton;
     lastFocus_ = firstFocus;
-    SendMessageA(defaultButton, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    pageControl_ = pageControl;
+    ShowEnterButton();
 }
 
-// IsDialogMessage (in the application's dispatch) turns the dialog keys into
-// these messages; only a dialog-class window would answer them by itself.
+namespace {
+
+// How many pages a key turns the page control on (negative: back); 0 for a
+// key that turns none. Only with Ctrl, as in every tabbed dialog.
+int PageStep(const MSG& message) {
+    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return 0;
+    switch (message.wParam) {
+        case VK_TAB:
+            return GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
+        case VK_NEXT:
+            return 1;
+        case VK_PRIOR:
+            return -1;
+        default:
+            return 0;
+    }
+}
+
+// The windows Tab visits, in order: siblings in the order they were made
+// (from the bottom of the z order up), the contents of a container right
+// after the container itself, nothing hidden or disabled. Unlike the
+// system's order, a container can be a stop of its own: the page control's
+// tabs come before the shown page.
+void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
+    const HWND top = GetWindow(parent, GW_CHILD);
+    for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child;
+         child = GetWindow(child, GW_HWNDPREV)) {
+        if (!IsWindowVisible(child) || !IsWindowEnabled(child)) continue;
+        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
+        if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectTabStops(child, stops);
+    }
+}
+
+// A plain Tab or Shift+Tab that the focused control leaves to the dialog.
+bool IsFocusKey(const MSG& message) {
+    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0 ||
+        GetKeyState(VK_MENU) < 0) {
+        return false;
+    }
+    MSG query = message;
+    const auto wanted =
+        SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&query));
+    return !(wanted & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE));
+}
+
+}  // namespace
+
+// The page keys come first: the system's dialog keys would take Ctrl+Tab
+// for a plain Tab. Tab is ours too: for a window that is not of the dialog
+// class the system moves the focus in its own order, which skips the tabs of
+// a page control.
+bool Form::TranslateDialogKey(const MSG& message) {
+    if (const int step = pageControl_ ? PageStep(message) : 0) {
+        TurnPage(step);
+        return true;
+    }
+    if (IsFocusKey(message)) {
+        SendMessageA(handle_, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, FALSE);
+        return true;
+    }
+    MSG dialogMessage = message;  // the system's declaration asks for a writable one
+    return IsDialogMessageA(handle_, &dialogMessage) != FALSE;
+}
+
+// The focus stays where it was unless the page took it out of sight: then
+// the tabs get it (and a list dropped down from the page closes as its box
+// loses the focus).
+void Form::TurnPage(int step) {
+    const HWND focus = GetFocus();
+    TurnPageControl(pageControl_, step);
+    if (!IsWindowVisible(focus)) SetFocus(pageControl_);
+}
+
+// The stop after (or before) from, all round; from outside the stops starts
+// at the first (or last).
+HWND Form::NextTabStop(HWND from, bool previous) const {
+    std::vector<HWND> stops;
+    CollectTabStops(handle_, stops);
+    if (stops.empty()) return nullptr;
+    const auto found = std::find(stops.begin(), stops.end(), from);
+    if (found == stops.end()) return previous ? stops.back() : stops.front();
+    const std::size_t index = static_cast<std::size_t>(found - stops.begin());
+    return stops[(index + (previous ? stops.size() - 1 : 1)) % stops.size()];
+}
+
+// The dialog keys come as these messages, from IsDialogMessage or from
+// TranslateDialogKey; only a dialog-class window would answer them by itself.
 bool Form::HandleDialogMessage(Message& message) {
     switch (message.msg) {
         case DM_GETDEFID:
-            message.result = MAKELRESULT(DefaultButtonId(), DC_HASDEFID);
+            message.result = MAKELRESULT(GetDlgCtrlID(EnterButton()), DC_HASDEFID);
             return true;
         case WM_NEXTDLGCTL: {
-            const HWND focus = GetFocus();
-            const HWND next = LOWORD(message.lParam)
-                                  ? reinterpret_cast<HWND>(message.wParam)
-                                  : GetNextDlgTabItem(handle_, IsChild(handle_, focus) ? focus : nullptr,
-                                                      message.wParam != 0);
+            const HWND next = LOWORD(message.lParam) ? reinterpret_cast<HWND>(message.wParam)
+                                                     : NextTabStop(GetFocus(), message.wParam != 0);
             if (next) SetFocus(next);
+            // Moved by the keyboard, the focus shows where it is.
+            SendMessageA(handle_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
             return true;
         }
         case WM_ACTIVATE:
@@ -328,11 +438,19 @@ bool Form::HandleDialogMessage(Message& message) {
 }
 
 // A focused push button is the one Enter clicks; otherwise the default button.
-LRESULT Form::DefaultButtonId() const {
+HWND Form::EnterButton() const {
     const HWND focus = GetFocus();
-    const bool focusOnButton =
-        IsChild(handle_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) & DLGC_UNDEFPUSHBUTTON);
-    return GetDlgCtrlID(focusOnButton ? focus : defaultButton_);
+    const bool focusOnButton = IsChild(handle_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) &
+                                                           (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON));
+    return focusOnButton ? focus : defaultButton_;
+}
+
+void Form::ShowEnterButton() {
+    const HWND button = EnterButton();
+    if (button == shownEnterButton_) return;
+    if (IsWindow(shownEnterButton_)) SendMessageA(shownEnterButton_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    SendMessageA(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+    shownEnterButton_ = button;
 }
 
 void Form::PreviewKey(const MSG& message) {

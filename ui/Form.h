@@ -27,7 +27,7 @@ struct CreateParamsRecord {
     int left, top, width, height;
 };
 
-// The settings a form's description gives its window.
+// The settings a form's description gives its window; sizes at 96 dpi.
 struct FormLayout {
     const char* caption;
     int clientWidth, clientHeight;
@@ -44,6 +44,8 @@ public:
     Form& operator=(const Form&) = delete;
 
     HWND Handle() const { return handle_; }
+    // The DPI the form is drawn for: its layout's sizes are scaled to it.
+    int Dpi() const { return dpi_; }
 
     // The installed message handler; starts as the form's own handling.
     MessageHandler WindowProc;
@@ -75,6 +77,12 @@ public:
     // The form whose dialog keys (Tab, Enter, Escape) a message for this
     // window (or one of its controls) is checked for first; nullptr if none.
     static Form* DialogKeysFormOf(HWND window);
+    // Handles the message when it is one of the form's dialog keys; true then.
+    bool TranslateDialogKey(const MSG& message);
+    // As in the system's dialogs, the push button Enter would click shows it
+    // by its heavier frame; called after each message, since the focus may
+    // have moved.
+    void ShowEnterButton();
 
 protected:
     explicit Form(const FormLayout& layout);
@@ -97,12 +105,18 @@ protected:
     // WM_CTLCOLOR* family and WM_SETCURSOR. True when handled, with the
     // message's result set; otherwise the system's handling follows.
     virtual bool OnControlMessage(Message& /*message*/) { return false; }
+    // The form now stands on a monitor of another DPI (Dpi() tells it); the
+    // system suggests the place at that DPI. A form that lays itself out for
+    // its DPI does it here and takes the place.
+    virtual void OnDpiChanged(const RECT& /*suggested*/) {}
 
     // Turns on the dialog keys: Tab and Shift+Tab move the focus through the
     // controls' tab stops, Enter clicks the focused push button or else the
     // default button, Escape sends IDCANCEL as a command. firstFocus gets the
-    // focus when the form is first activated; later the control that had it last.
-    void SetDialogKeys(HWND defaultButton, HWND firstFocus);
+    // focus when the form is first activated; later the control that had it
+    // last. With a page control, Ctrl+Tab and Ctrl+PageDown turn to its next
+    // page, Ctrl+Shift+Tab and Ctrl+PageUp to the previous one, from anywhere.
+    void SetDialogKeys(HWND defaultButton, HWND firstFocus, HWND pageControl);
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -110,8 +124,11 @@ private:
     void Paint();
     void FitToScreen(MINMAXINFO& info) const;
     void CoverMonitor();
+    void FitClientToDpi();
     bool HandleDialogMessage(Message& message);
-    LRESULT DefaultButtonId() const;
+    HWND NextTabStop(HWND from, bool previous) const;
+    void TurnPage(int step);
+    HWND EnterButton() const;
 
     const FormLayout& layout_;
     HWND handle_ = nullptr;
@@ -119,6 +136,9 @@ private:
     bool maximized_ = false;
     bool inModalRun_ = false;
     bool closeRequested_ = false;
+    int dpi_ = USER_DEFAULT_SCREEN_DPI;
     HWND defaultButton_ = nullptr;  // set when the form has dialog keys
+    HWND pageControl_ = nullptr;
     HWND lastFocus_ = nullptr;
+    HWND shownEnterButton_ = nullptr;
 };

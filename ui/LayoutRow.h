@@ -25,6 +25,22 @@ struct Bounds {
     int left, top, width, height;
 };
 
+// Layouts are drawn for 96 pixels per inch. At another DPI every length,
+// position and font height is multiplied by dpi / 96 and rounded to the
+// nearest pixel, halves away from zero, as the system's MulDiv rounds.
+inline constexpr int kLayoutDpi = 96;
+
+constexpr int ScaleForDpi(int length, int dpi) {
+    const long long product = static_cast<long long>(length) * dpi;
+    const long long half = kLayoutDpi / 2;
+    return static_cast<int>((product < 0 ? product - half : product + half) / kLayoutDpi);
+}
+
+constexpr Bounds ScaleForDpi(const Bounds& bounds, int dpi) {
+    return {ScaleForDpi(bounds.left, dpi), ScaleForDpi(bounds.top, dpi), ScaleForDpi(bounds.width, dpi),
+            ScaleForDpi(bounds.height, dpi)};
+}
+
 struct ControlProperties {
     const char* caption = nullptr;
     ControlCursor cursor = ControlCursor::Default;

@@ -85,10 +85,22 @@ Picture::~Picture() {
     DeleteObject(bitmap_);
 }
 
-void Picture::Draw(HDC target, int left, int top) const {
+// HALFTONE averages the source pixels under each target pixel instead of
+// repeating or dropping whole rows and columns; it needs the brush origin
+// set after it is chosen.
+void Picture::Draw(HDC target, int left, int top, int width, int height) const {
     const HDC source = CreateCompatibleDC(target);
     const HGDIOBJ old = SelectObject(source, bitmap_);
-    BitBlt(target, left, top, width_, height_, source, 0, 0, SRCCOPY);
+    if (width == width_ && height == height_) {
+        BitBlt(target, left, top, width_, height_, source, 0, 0, SRCCOPY);
+    } else {
+        const int oldMode = SetStretchBltMode(target, HALFTONE);
+        POINT oldOrigin;
+        SetBrushOrgEx(target, 0, 0, &oldOrigin);
+        StretchBlt(target, left, top, width, height, source, 0, 0, width_, height_, SRCCOPY);
+        SetBrushOrgEx(target, oldOrigin.x, oldOrigin.y, nullptr);
+        SetStretchBltMode(target, oldMode);
+    }
     SelectObject(source, old);
     DeleteDC(source);
 }

@@ -21,7 +21,9 @@ public:
 
     int Width() const { return width_; }
     int Height() const { return height_; }
-    void Draw(HDC target, int left, int top) const;
+    // Drawn at the given size: pixel for pixel at its own, smoothly
+    // resampled at any other.
+    void Draw(HDC target, int left, int top, int width, int height) const;
 
 private:
     Picture(HBITMAP bitmap, int width, int height) : bitmap_(bitmap), width_(width), height_(height) {}

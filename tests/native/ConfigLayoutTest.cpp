@@ -2,6 +2,7 @@
 
 #include <set>
 #include <string>
+#include <tuple>
 
 #include "config/ConfigLayout.h"
 #include "config/LinkTargets.h"
@@ -66,7 +67,7 @@ TEST(ConfigLayout, EveryClickHasItsHandlerAndEveryLinkItsControl) {
 // The two link labels lie exactly over the maker's name in the About text.
 TEST(ConfigLayout, LinkLabelsCoverTheirLinesOfTheAboutText) {
     const LayoutRow& memo = Row("Memo1");
-    for (const auto& [label, line] : {std::pair{"StaticText1", 14}, std::pair{"StaticText5", 17}}) {
+    for (const auto& [label, line] : kLinkLabelLines) {
         SCOPED_TRACE(label);
         const LayoutRow& row = Row(label);
         EXPECT_EQ(row.bounds.top, memo.bounds.top + (line - 1) * kMemoLineHeight);
@@ -75,6 +76,31 @@ TEST(ConfigLayout, LinkLabelsCoverTheirLinesOfTheAboutText) {
         EXPECT_LE(row.bounds.left + row.bounds.width, memo.bounds.left + memo.bounds.width);
     }
     EXPECT_LE(kMemoLineCount * kMemoLineHeight, memo.bounds.height) << "the whole text fits";
+}
+
+// At 96 dpi the dialog is the table itself; at any other DPI each value is
+// scaled and rounded as the system's MulDiv rounds: to the nearest pixel,
+// halves away from zero.
+TEST(ConfigLayout, ScalesToADpiAsMulDivRounds) {
+    for (const LayoutRow& row : kConfigControls) {
+        const Bounds scaled = ScaleForDpi(row.bounds, kLayoutDpi);
+        EXPECT_EQ(std::tie(scaled.left, scaled.top, scaled.width, scaled.height),
+                  std::tie(row.bounds.left, row.bounds.top, row.bounds.width, row.bounds.height))
+            << row.name;
+    }
+    struct Case {
+        int length, dpi, scaled;
+    };
+    for (const Case& c : {Case{kConfigClientWidth, 144, 770}, Case{kConfigClientHeight, 144, 602},
+                          Case{-11, 144, -17},  // the font height: -16.5
+                          Case{1, 144, 2}, Case{-1, 144, -2}, Case{3, 144, 5}, Case{0, 144, 0},
+                          Case{-11, 120, -14}, Case{13, 120, 16}, Case{21, 120, 26}, Case{5, 72, 4},
+                          Case{445, 192, 890}, Case{2000000, 480, 10000000}}) {
+        EXPECT_EQ(ScaleForDpi(c.length, c.dpi), c.scaled) << c.length << " at " << c.dpi << " dpi";
+    }
+    const Bounds pageControl = ScaleForDpi(Row("PageControl1").bounds, 144);
+    EXPECT_EQ(std::tie(pageControl.left, pageControl.top, pageControl.width, pageControl.height),
+              std::tuple(8, 8, 753, 531));
 }
 
 TEST(ConfigLayout, TheDialogOpensOnTipsWithOkAsTheDefaultButton) {

@@ -302,9 +302,16 @@ TEST(PictureResources, IconHoldsOne32By32ImageWith256Colours) {
 
 // --- Resource script -------------------------------------------------------------
 
+// The dialog's pictures stand in a script of their own, which the main one
+// includes.
 TEST(PictureResources, ScriptListsEveryPictureUnderItsName) {
-    std::ifstream script(kResources / "Solquera.rc");
-    const std::string text((std::istreambuf_iterator<char>(script)), std::istreambuf_iterator<char>());
+    const auto read = [](const char* name) {
+        const Bytes bytes = ReadBytes(kResources / name);
+        return std::string(bytes.begin(), bytes.end());
+    };
+    const std::string main = read("Solquera.rc");
+    EXPECT_NE(main.find("#include \"DialogPictures.rc\""), std::string::npos);
+    const std::string text = main + read("DialogPictures.rc");
     std::map<std::string, std::string> rcdata;
     const std::regex entry(R"re(^(\w+)\s+RCDATA\s+"([^"]+)")re", std::regex::multiline);
     for (auto it = std::sregex_iterator(text.begin(), text.end(), entry); it != std::sregex_iterator(); ++it)

@@ -5,16 +5,21 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <set>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "config/ConfigLayout.h"
+#include "config/_Config.h"
 #include "config/EffectNames.h"
 #include "config/LinkTargets.h"
 #include "driver/DisplaySettings.h"
+#include "ui/Application.h"
 #include "win/RegistryTestSupport.h"
 
 using namespace registry_test;
@@ -92,26 +97,50 @@ void ExpectExitCode0(SaverProcess& saver) {
     EXPECT_EQ(exitCode, 0u);
 }
 
+// What the screen shows in a rectangle: rows of 24-bit pixels (blue, green,
+// red), bottom row first, each padded to whole 4-byte words, as a bitmap
+// file holds them.
+struct ScreenImage {
+    BITMAPINFOHEADER header;
+    std::vector<std::uint8_t> bits;
+
+    int RowBytes() const { return (header.biWidth * 3 + 3) / 4 * 4; }
+    // The pixel at x, y from the top left, as 0xRRGGBB.
+    std::uint32_t At(int x, int y) const {
+        const std::uint8_t* pixel =
+            &bits[static_cast<std::size_t>((header.biHeight - 1 - y) * RowBytes() + x * 3)];
+        return static_cast<std::uint32_t>(pixel[2] << 16 | pixel[1] << 8 | pixel[0]);
+    }
+};
+
+ScreenImage CaptureScreen(const RECT& area) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    ScreenImage image{{sizeof(BITMAPINFOHEADER), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    image.bits.resize(static_cast<std::size_t>(image.RowBytes() * height));
+    const HDC screen = GetDC(nullptr);
+    const HDC memory = CreateCompatibleDC(screen);
+    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    const HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    SelectObject(memory, old);
+    GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), image.bits.data(),
+              reinterpret_cast<BITMAPINFO*>(&image.header), DIB_RGB_COLORS);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return image;
+}
+
 // The picture of a window as the screen shows it, written as a bitmap file
 // beside the test program, for a person to look at.
 void SaveScreenPicture(HWND window, const std::string& name) {
     RECT area;
     GetWindowRect(window, &area);
-    const int width = area.right - area.left, height = area.bottom - area.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    BITMAPINFO info = {};
-    info.bmiHeader = {sizeof info.bmiHeader, width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    GdiFlush();
-    const DWORD pixelBytes = static_cast<DWORD>((width * 3 + 3) / 4 * 4 * height);
+    const ScreenImage image = CaptureScreen(area);
     BITMAPFILEHEADER file = {};
     file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-    file.bfSize = file.bfOffBits + pixelBytes;
+    file.bfOffBits = sizeof file + sizeof image.header;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + image.bits.size());
 
     char program[MAX_PATH];
     GetModuleFileNameA(nullptr, program, MAX_PATH);
@@ -122,16 +151,78 @@ void SaveScreenPicture(HWND window, const std::string& name) {
     const std::string path = directory + "\\" + name + ".bmp";
     if (FILE* out = std::fopen(path.c_str(), "wb")) {
         std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-        std::fwrite(bits, pixelBytes, 1, out);
+        std::fwrite(&image.header, sizeof image.header, 1, out);
+        std::fwrite(image.bits.data(), image.bits.size(), 1, out);
         std::fclose(out);
     } else {
         ADD_FAILURE() << "cannot write " << path;
     }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+}
+
+// Of the places in a picture where the colour changes strongly across three
+// pixels in a row, the share where two of the three are still equal. Scaled
+// by 1.5 without filtering, most such places repeat a source pixel; a
+// smoothly resampled picture blends them.
+double ShareOfRepeatedPixelsAtEdges(const ScreenImage& image) {
+    const auto contrast = [](std::uint32_t a, std::uint32_t b) {
+        int sum = 0;
+        for (int shift : {0, 8, 16})
+            sum += std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF));
+        return sum;
+    };
+    int edges = 0, repeated = 0;
+    for (int y = 0; y < image.header.biHeight; ++y) {
+        for (int x = 0; x + 2 < image.header.biWidth; ++x) {
+            const std::uint32_t left = image.At(x, y), middle = image.At(x + 1, y),
+                                right = image.At(x + 2, y);
+            if (contrast(left, right) < 96) continue;
+            ++edges;
+            if (middle == left || middle == right) ++repeated;
+        }
+    }
+    return edges ? static_cast<double>(repeated) / edges : 1.0;
+}
+
+// Where a line of the About text begins on the screen (1 for the first).
+int MemoLineTop(HWND dialog, int line) {
+    const HWND memo = ControlOf(dialog, "Memo1");
+    const auto first = SendMessageA(memo, EM_LINEINDEX, static_cast<WPARAM>(line - 1), 0);
+    const auto position = SendMessageA(memo, EM_POSFROMCHAR, static_cast<WPARAM>(first), 0);
+    RECT frame;
+    GetWindowRect(memo, &frame);
+    return frame.top + static_cast<short>(HIWORD(position));
+}
+
+// The client area has the layout's size and every control stands where the
+// layout table puts it, relative to its parent's client area, all scaled to
+// the DPI; the pictures that size themselves to their picture come out at
+// the table's size too. A link label stands on its line of the About text,
+// which at 96 dpi is where the table puts it.
+void ExpectLayoutAtDpi(HWND dialog, int dpi) {
+    RECT client;
+    GetClientRect(dialog, &client);
+    EXPECT_EQ(client.right, ScaleForDpi(kConfigClientWidth, dpi));
+    EXPECT_EQ(client.bottom, ScaleForDpi(kConfigClientHeight, dpi));
+    for (const LayoutRow& row : kConfigControls) {
+        SCOPED_TRACE(row.name);
+        const HWND control = ControlOf(dialog, row.name);
+        ASSERT_NE(control, nullptr);
+        if (row.kind == ControlKind::Page) continue;  // the page control's display area decides
+        const HWND parent = row.parent ? ControlOf(dialog, row.parent) : dialog;
+        EXPECT_EQ(GetParent(control), parent);
+        POINT origin = {0, 0};
+        ClientToScreen(parent, &origin);
+        RECT frame;
+        GetWindowRect(control, &frame);
+        Bounds want = ScaleForDpi(row.bounds, dpi);
+        for (const auto& [label, line] : kLinkLabelLines) {
+            if (std::string_view(label) == row.name) want.top = MemoLineTop(dialog, line) - origin.y;
+        }
+        EXPECT_EQ(frame.left - origin.x, want.left);
+        EXPECT_EQ(frame.top - origin.y, want.top);
+        EXPECT_EQ(frame.right - frame.left, want.width);
+        EXPECT_EQ(frame.bottom - frame.top, want.height);
+    }
 }
 
 class ConfigDialogTest : public OwnTreeTest {
@@ -153,10 +244,6 @@ TEST_F(ConfigDialogTest, WithAParentItIsOwnedByItAndOkStoresTheChosenEffect) {
     EXPECT_FALSE(IsWindowEnabled(owner.handle)) << "the parent must wait while the dialog is open";
     EXPECT_EQ(GetWindow(dialog, GW_OWNER), owner.handle);
     EXPECT_EQ(WindowText(dialog), "Orvandel - Solquera");
-    RECT client;
-    GetClientRect(dialog, &client);
-    EXPECT_EQ(client.right, 513);
-    EXPECT_EQ(client.bottom, 401);
     EXPECT_EQ(ActivePage(dialog), kTipsPageIndex);
     EXPECT_EQ(SelectedEffect(dialog), 23) << "Fade when nothing is stored";
 
@@ -296,30 +383,191 @@ TEST_F(ConfigDialogTest, EscapeDoesNothingAndEnterActsAsOk) {
     EXPECT_EQ(StoredEffect().data, LittleEndian(24));
 }
 
-// Every control stands where the layout table puts it, relative to its
-// parent's client area; the pictures that size themselves to their picture
-// come out at the table's size too.
+// Real key presses, as a user makes them: keys held down in order, released
+// in the reverse order.
+void PressKeys(std::initializer_list<WORD> keys) {
+    std::vector<INPUT> inputs;
+    for (WORD key : keys) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = key;
+        inputs.push_back(input);
+    }
+    for (auto key = keys.end(); key != keys.begin();) {
+        INPUT input = {};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = *--key;
+        input.ki.dwFlags = KEYEVENTF_KEYUP;
+        inputs.push_back(input);
+    }
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The window with the keyboard focus in the dialog's thread.
+HWND FocusOf(HWND dialog) {
+    GUITHREADINFO info = {};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
+    return info.hwndFocus;
+}
+
+std::string NameOf(HWND dialog, HWND control) {
+    const LayoutRow* row = RowOfId(kConfigControls, GetDlgCtrlID(control));
+    return row && ControlOf(dialog, row->name) == control ? row->name : "window " + ClassName(control);
+}
+
+// Keys pressed, and where the focus is and which page shows once the
+// dialog has handled them.
+struct KeyStep {
+    std::initializer_list<WORD> keys;
+    const char* focus;
+    int page;
+};
+
+// The push buttons that show the heavier frame of the button Enter clicks.
+std::vector<std::string> ButtonsShownAsDefault(HWND dialog) {
+    std::vector<std::string> shown;
+    for (const LayoutRow& row : kConfigControls) {
+        const HWND control = ControlOf(dialog, row.name);
+        if (row.kind == ControlKind::PushButton &&
+            (GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON)
+            shown.push_back(row.name);
+    }
+    return shown;
+}
+
+// After each step the button Enter would click shows it: the focused push
+// button, or else "OK".
+void PressKeysInTurn(HWND dialog, std::initializer_list<KeyStep> steps) {
+    int done = 0;
+    for (const KeyStep& step : steps) {
+        SCOPED_TRACE(testing::Message() << "after " << done++ << " steps");
+        PressKeys(step.keys);
+        EXPECT_TRUE(WaitUntil([&] {
+            return FocusOf(dialog) == ControlOf(dialog, step.focus) && ActivePage(dialog) == step.page;
+        })) << "focus on "
+            << NameOf(dialog, FocusOf(dialog)) << ", page " << ActivePage(dialog) << "; wanted " << step.focus
+            << ", page " << step.page;
+        const bool onButton =
+            kConfigControls[static_cast<std::size_t>(RowIndex(kConfigControls, step.focus))].kind ==
+            ControlKind::PushButton;
+        const std::vector<std::string> enterButton = {onButton ? step.focus : "Button9"};
+        EXPECT_TRUE(WaitUntil([&] { return ButtonsShownAsDefault(dialog) == enterButton; }))
+            << "shown as default: " << testing::PrintToString(ButtonsShownAsDefault(dialog));
+    }
+}
+
+// Tab and Shift+Tab run through the page tabs, the shown page's controls and
+// the buttons, all round; the arrows on the tabs and Ctrl+Tab, Ctrl+Shift+Tab,
+// Ctrl+PageDown and Ctrl+PageUp from anywhere turn the pages; Enter on the
+// effect box is "OK".
+TEST_F(ConfigDialogTest, EveryPageAndControlCanBeReachedFromTheKeyboard) {
+    SaverProcess saver("");
+    const HWND dialog = OpenDialog(saver);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    PressKeysInTurn(dialog, {
+                                {{}, "PageControl1", 3},  // it opens on "Tips" with the focus on the tabs
+                                {{VK_TAB}, "Button10", 3},
+                                {{VK_TAB}, "Button9", 3},
+                                {{VK_TAB}, "PageControl1", 3},
+                                {{VK_SHIFT, VK_TAB}, "Button9", 3},
+                                {{VK_SHIFT, VK_TAB}, "Button10", 3},
+                                {{VK_SHIFT, VK_TAB}, "PageControl1", 3},
+                                {{VK_LEFT}, "PageControl1", 2},
+                                {{VK_TAB}, "Button1", 2},  // "Donate..."
+                                {{VK_TAB}, "Button10", 2},
+                                {{VK_CONTROL, VK_TAB}, "Button10", 3},
+                                {{VK_CONTROL, VK_TAB}, "Button10", 0},  // all round
+                                {{VK_SHIFT, VK_TAB}, "comboEffekt", 0},
+                                {{VK_CONTROL, VK_NEXT}, "PageControl1", 1},  // the box went out of sight
+                                {{VK_CONTROL, VK_SHIFT, VK_TAB}, "PageControl1", 0},
+                                {{VK_CONTROL, VK_PRIOR}, "PageControl1", 3},
+                                {{VK_RIGHT}, "PageControl1", 3},  // the last tab stays
+                                {{VK_CONTROL, VK_NEXT}, "PageControl1", 0},
+                                {{VK_RIGHT}, "PageControl1", 1},
+                                {{VK_LEFT}, "PageControl1", 0},
+                                {{VK_TAB}, "comboEffekt", 0},
+                                {{VK_ESCAPE}, "comboEffekt", 0},
+                                {{VK_DOWN}, "comboEffekt", 0},  // "Fade" to "Random"
+                            });
+    EXPECT_EQ(SelectedEffect(dialog), 24);
+    EXPECT_TRUE(IsWindowVisible(dialog)) << "Escape closed the dialog";
+    PressKeys({VK_RETURN});
+    ExpectExitCode0(saver);
+    EXPECT_EQ(StoredEffect().data, LittleEndian(24));
+}
+
+// A page turned while the effect list is dropped down takes the list with
+// it. Enter on a focused "Cancel" is "Cancel".
+TEST_F(ConfigDialogTest, TurningThePageClosesTheDroppedDownListAndEnterOnCancelCancels) {
+    SaverProcess saver("");
+    const HWND dialog = OpenDialog(saver);
+    ASSERT_NE(dialog, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }));
+    const HWND combo = ControlOf(dialog, "comboEffekt");
+    PressKeysInTurn(dialog, {{{VK_CONTROL, VK_NEXT}, "PageControl1", 0}, {{VK_TAB}, "comboEffekt", 0}});
+    PressKeys({VK_F4});
+    ASSERT_TRUE(WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0; }));
+    PressKeysInTurn(dialog, {{{VK_CONTROL, VK_TAB}, "PageControl1", 1}});
+    EXPECT_TRUE(WaitUntil([&] { return SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) == 0; }));
+    EXPECT_TRUE(saver.VisibleWindows("ComboLBox").empty());
+    PressKeysInTurn(dialog, {{{VK_TAB}, "Button10", 1}});
+    PressKeys({VK_RETURN});
+    ExpectExitCode0(saver);
+    EXPECT_EQ(ContentsOf(kSettingsKey).values, 0) << "Enter on \"Cancel\" stored the effect";
+}
+
+// At 96 dpi the dialog is the layout table pixel for pixel.
 TEST_F(ConfigDialogTest, EveryControlStandsWhereTheLayoutPutsIt) {
     SaverProcess saver("");
     const HWND dialog = OpenDialog(saver);
     ASSERT_NE(dialog, nullptr);
-    for (const LayoutRow& row : kConfigControls) {
-        SCOPED_TRACE(row.name);
-        const HWND control = ControlOf(dialog, row.name);
-        ASSERT_NE(control, nullptr);
-        if (row.kind == ControlKind::Page) continue;  // the page control's display area decides
-        const HWND parent = row.parent ? ControlOf(dialog, row.parent) : dialog;
-        EXPECT_EQ(GetParent(control), parent);
-        POINT origin = {0, 0};
-        ClientToScreen(parent, &origin);
-        RECT frame;
-        GetWindowRect(control, &frame);
-        const Bounds& want = row.bounds;
-        EXPECT_EQ(frame.left - origin.x, want.left);
-        EXPECT_EQ(frame.top - origin.y, want.top);
-        EXPECT_EQ(frame.right - frame.left, want.width);
-        EXPECT_EQ(frame.bottom - frame.top, want.height);
+    ExpectLayoutAtDpi(dialog, 96);
+    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
+    ExpectExitCode0(saver);
+}
+
+// Moved to a monitor of another DPI, the dialog lays itself out anew for it
+// and takes the place the system suggests; back at 96 dpi it is the table
+// again. The dialog is made in this process: Wine does not carry the
+// suggested rectangle of WM_DPICHANGED to another one.
+TEST_F(ConfigDialogTest, OnAMonitorOfAnotherDpiItIsLaidOutAnew) {
+    Application::Initialize();
+    TConfig dialog;
+    for (int dpi : {144, 120, 96}) {
+        SCOPED_TRACE(testing::Message() << dpi << " dpi");
+        RECT frame, client;
+        GetWindowRect(dialog.Handle(), &frame);
+        GetClientRect(dialog.Handle(), &client);
+        const RECT suggested = {
+            40, 30, 40 + frame.right - frame.left - client.right + ScaleForDpi(kConfigClientWidth, dpi),
+            30 + frame.bottom - frame.top - client.bottom + ScaleForDpi(kConfigClientHeight, dpi)};
+        SendMessageA(dialog.Handle(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                     reinterpret_cast<LPARAM>(&suggested));
+        ExpectLayoutAtDpi(dialog.Handle(), dpi);
+        GetWindowRect(dialog.Handle(), &frame);
+        EXPECT_TRUE(EqualRect(&frame, &suggested));
+        EXPECT_EQ(dialog.Dpi(), dpi);
     }
+}
+
+// Run apart, in a prefix whose screen has 144 pixels per inch (150 %).
+class ConfigDialogAt144Dpi : public ConfigDialogTest {};
+
+TEST_F(ConfigDialogAt144Dpi, EveryControlStandsAtItsScaledPlaceAndThePicturesAreSmooth) {
+    const HDC screen = GetDC(nullptr);
+    ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), 144) << "the prefix's server does not have 144 dpi";
+    ReleaseDC(nullptr, screen);
+    SaverProcess saver("");
+    const HWND dialog = OpenDialog(saver);
+    ASSERT_NE(dialog, nullptr);
+    ExpectLayoutAtDpi(dialog, 144);
+    Pause(300ms);
+    SaveScreenPicture(dialog, "dialog-144dpi");
+    RECT picture;
+    GetWindowRect(ControlOf(dialog, "Image14"), &picture);  // the page picture of "Tips"
+    EXPECT_LT(ShareOfRepeatedPixelsAtEdges(CaptureScreen(picture)), 0.2) << "the picture is drawn blocky";
     PressButton(ControlOf(dialog, "Panel1"), "Cancel");
     ExpectExitCode0(saver);
 }
@@ -352,14 +600,11 @@ TEST_F(ConfigDialogTest, TextsOfTheControls) {
     // The link labels lie over the names in lines 14 and 17 of the memo.
     const HWND memo = ControlOf(dialog, "Memo1");
     EXPECT_EQ(SendMessageA(memo, EM_GETLINECOUNT, 0, 0), kMemoLineCount);
-    for (const auto& [label, line] : {std::pair{"StaticText1", 14}, std::pair{"StaticText5", 17}}) {
+    for (const auto& [label, line] : kLinkLabelLines) {
         SCOPED_TRACE(label);
-        const auto first = SendMessageA(memo, EM_LINEINDEX, line - 1, 0);
-        const auto position = SendMessageA(memo, EM_POSFROMCHAR, first, 0);
-        RECT memoFrame, labelFrame;
-        GetWindowRect(memo, &memoFrame);
+        RECT labelFrame;
         GetWindowRect(ControlOf(dialog, label), &labelFrame);
-        EXPECT_EQ(memoFrame.top + static_cast<short>(HIWORD(position)), labelFrame.top);
+        EXPECT_EQ(MemoLineTop(dialog, line), labelFrame.top);
     }
     PressButton(ControlOf(dialog, "Panel1"), "Cancel");
     ExpectExitCode0(saver);
