@@ -1,13 +1,14 @@
 #!/bin/sh
 # Makes the README's pictures under docs/pictures/ from the real program in a
 # private Xvfb of 1024 x 768: a photograph of the slideshow, the next one
-# halfway through its transition, and each page of the configuration dialog.
+# halfway through its transition, each page of the configuration dialog, and
+# the dialog at 144 dpi (150 %), which its test at that DPI takes.
 # Run it again after a change that shows; the pictures are never edited by hand.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
 cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Solquera
+cmake --build --preset win64 --target Solquera win_tests
 
 seconds=${SOLQUERA_PICTURE_SECONDS:-40}
 pictures=docs/pictures
@@ -100,4 +101,8 @@ for page in about links options; do
 done
 xdotool key Return
 wait "$dialog" || true
+
+unset SOLQUERA_WINEPREFIX
+ctest --preset win64 -R '^ConfigDialogAt144Dpi$' >/dev/null
+convert build/win64/tests/config-dialog/dialog-144dpi.bmp -strip "$pictures/dialog-144dpi.png"
 ls -l "$pictures"
