@@ -18,6 +18,7 @@ set(SOLQUERA_PURE_SOURCES
   view/RevealPatterns.cpp
   view/RevealOrder.cpp
   view/TransitionPlan.cpp
+  view/TransitionLog.cpp
   view/PixelImage.cpp
   view/ScaledJpeg.cpp
   view/PageImage.cpp

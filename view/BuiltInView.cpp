@@ -1,11 +1,14 @@
 #include "view/BuiltInView.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "view/PageImage.h"
 #include "view/PageReader.h"
+#include "view/TransitionLog.h"
 #include "view/TransitionPainter.h"
 #include "ui/Error.h"
 
@@ -13,8 +16,43 @@ namespace {
 
 constexpr const char* kWindowClass = "SolqueraBuiltInView";
 constexpr UINT_PTR kFrameTimer = 1;
-// As often as the system's timers go; the frame shows the progress of its own moment.
-constexpr UINT kFrameIntervalMs = 10;
+// Where the display does not say how often it refreshes (Xvfb says 0 or 1).
+constexpr double kAssumedRefreshHz = 60;
+constexpr double kLowestCredibleRefreshHz = 24;
+
+// How often the monitor that shows the window refreshes.
+double RefreshRate(HWND window) {
+    MONITORINFOEXA monitor{};
+    monitor.cbSize = sizeof monitor;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor) ||
+        !EnumDisplaySettingsA(monitor.szDevice, ENUM_CURRENT_SETTINGS, &mode) ||
+        mode.dmDisplayFrequency < kLowestCredibleRefreshHz) {
+        return kAssumedRefreshHz;
+    }
+    return mode.dmDisplayFrequency;
+}
+
+double NowMs() {
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::string EffectName(const TransitionPlan& plan) {
+    switch (plan.kind) {
+        case TransitionPlan::Kind::Cut:
+            return "cut";
+        case TransitionPlan::Kind::Fade:
+            return "fade";
+        case TransitionPlan::Kind::Reveal:
+            break;
+    }
+    return "reveal " + std::to_string(plan.pattern);
+}
 
 [[noreturn]] __attribute__((noinline)) void RaiseViewError(const std::string& message) {
     throw Error("PageError", message, __builtin_return_address(0));
@@ -66,9 +104,10 @@ private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     PixelRect ShownArea() const;
-    void Show(const PageContent& page, std::optional<PlacedPhoto> photo);
+    void Show(const PageContent& page, std::optional<PlacedPhoto> photo, double handedAtMs);
     void ChangePage(const TransitionPlan& plan);
     void NextFrame();
+    void ReportTransition(const char* how);
     void FollowPlacement();
     void Paint();
 
@@ -79,7 +118,14 @@ private:
     PixelRect area_;  // in the page's coordinates, which are the client area's
     std::unique_ptr<TransitionPainter> painter_;
     TransitionPlan plan_;
-    ULONGLONG transitionStart_ = 0;
+    // The frame clock: one frame per refresh of the display at most, each
+    // showing the progress of its own moment.
+    double transitionStartMs_ = 0;
+    double refreshPeriodMs_ = 1000 / kAssumedRefreshHz;
+    std::int64_t lastRefresh_ = 0;
+    bool transitionRunning_ = false;
+    TransitionLog log_;
+    bool logPending_ = false;
 };
 
 DrawnPageView::DrawnPageView(HWND parent, RandomGenerator& random) : random_(random) {
@@ -126,6 +172,7 @@ PixelRect DrawnPageView::ShownArea() const {
 }
 
 void DrawnPageView::Navigate(const std::string& pageFile) {
+    const double handedAtMs = NowMs();
     if (!window_) RaiseViewError("The page view cannot show '" + pageFile + "': the view no longer exists.");
     // Everything that can fail comes first: a page that cannot be shown leaves the view as it was.
     PageContent page;
@@ -141,17 +188,21 @@ void DrawnPageView::Navigate(const std::string& pageFile) {
     } catch (const Error& error) {
         RaiseViewError("'" + pageFile + "': " + error.what());
     }
-    Show(page, std::move(photo));
+    Show(page, std::move(photo), handedAtMs);
 }
 
 void DrawnPageView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
+    const double handedAtMs = NowMs();
     if (!window_) RaiseViewError("The page view cannot show a page: the view no longer exists.");
     std::optional<PlacedPhoto> photo;
     if (page.photo) photo = PlacePhotoOnPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
-    Show(page, std::move(photo));
+    Show(page, std::move(photo), handedAtMs);
 }
 
-void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> photo) {
+void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> photo, double handedAtMs) {
+    if (transitionRunning_) ReportTransition("cut short");
+    log_.PageHanded(handedAtMs);
+    logPending_ = true;
     const TransitionPlan plan = painter_ ? PlanTransition(exit_, random_) : TransitionPlan{};
     // The parent may have changed its size since the view was placed (a window
     // that is maximised late); the old page is redrawn to the area shown now.
@@ -163,25 +214,50 @@ void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> pho
 
 // From what the screen shows now (the old page, or a transition halfway) to the current page.
 void DrawnPageView::ChangePage(const TransitionPlan& plan) {
+    if (transitionRunning_) ReportTransition("cut short");
     const bool fromScreen = painter_ && plan.kind != TransitionPlan::Kind::Cut;
     const PixelImage shown =
         fromScreen ? painter_->Frame().ToImage() : PixelImage(area_.Width(), area_.Height());
     painter_ = std::make_unique<TransitionPainter>(shown, RenderPage(photo_, area_), plan);
     plan_ = plan;
-    transitionStart_ = GetTickCount64();
+    refreshPeriodMs_ = 1000 / RefreshRate(window_);
+    transitionStartMs_ = NowMs();
+    lastRefresh_ = -1;
+    transitionRunning_ = true;
     KillTimer(window_, kFrameTimer);
     NextFrame();
-    if (plan.kind != TransitionPlan::Kind::Cut) SetTimer(window_, kFrameTimer, kFrameIntervalMs, nullptr);
+    // The timer runs a little faster than the display; NextFrame skips a tick
+    // that falls into a refresh period that already has its frame.
+    const auto interval =
+        static_cast<UINT>(std::max<double>(USER_TIMER_MINIMUM, std::floor(refreshPeriodMs_) - 1));
+    if (transitionRunning_) SetTimer(window_, kFrameTimer, interval, nullptr);
 }
 
 void DrawnPageView::NextFrame() {
-    if (!painter_) return;
-    const double progress =
-        TransitionProgress(plan_, static_cast<std::int64_t>(GetTickCount64() - transitionStart_));
+    if (!painter_ || !transitionRunning_) return;
+    const double elapsedMs = NowMs() - transitionStartMs_;
+    const double progress = TransitionProgress(plan_, static_cast<std::int64_t>(elapsedMs));
+    const auto refresh = static_cast<std::int64_t>(elapsedMs / refreshPeriodMs_);
+    if (refresh == lastRefresh_ && progress < 1.0) return;
+    lastRefresh_ = refresh;
     painter_->DrawFrame(progress);
-    if (progress >= 1.0) KillTimer(window_, kFrameTimer);
     InvalidateRect(window_, nullptr, FALSE);
     UpdateWindow(window_);
+    log_.FrameShown(NowMs());
+    if (progress >= 1.0) {
+        KillTimer(window_, kFrameTimer);
+        ReportTransition("done");
+    }
+}
+
+// One debug line per page change (see TransitionLog): under Wine it shows
+// with WINEDEBUG=+debugstr, on Windows in any debug-output viewer.
+void DrawnPageView::ReportTransition(const char* how) {
+    transitionRunning_ = false;
+    if (!logPending_) return;
+    logPending_ = false;
+    const std::string line = "Solquera view: " + log_.Summary(EffectName(plan_)) + ", " + how + "\n";
+    OutputDebugStringA(line.c_str());
 }
 
 // A new size or place shows the current page at once, without a transition.

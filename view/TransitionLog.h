@@ -1,0 +1,28 @@
+// What one page change looked like: how long the page took to set up before
+// its first frame, how many frames it drew and the longest wait between two
+// of them. The view writes it as one debug line per page change, so that the
+// figures can be read from outside while the drawing stays exactly the same.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+class TransitionLog {
+public:
+    // A page was handed to the view at this moment (milliseconds on any clock).
+    void PageHanded(double nowMs);
+    void FrameShown(double nowMs);
+
+    // "<effect>: <n> frames, longest gap <ms> ms, set-up <ms> ms"; the
+    // effect as the plan names it.
+    std::string Summary(const std::string& effect) const;
+
+    std::int32_t Frames() const { return frames_; }
+
+private:
+    double handedAt_ = 0;
+    double lastFrameAt_ = 0;
+    double setUpMs_ = 0;
+    double longestGapMs_ = 0;
+    std::int32_t frames_ = 0;
+};
