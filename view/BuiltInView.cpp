@@ -215,10 +215,11 @@ void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> pho
 // From what the screen shows now (the old page, or a transition halfway) to the current page.
 void DrawnPageView::ChangePage(const TransitionPlan& plan) {
     if (transitionRunning_) ReportTransition("cut short");
-    const bool fromScreen = painter_ && plan.kind != TransitionPlan::Kind::Cut;
-    const PixelImage shown =
-        fromScreen ? painter_->Frame().ToImage() : PixelImage(area_.Width(), area_.Height());
-    painter_ = std::make_unique<TransitionPainter>(shown, RenderPage(photo_, area_), plan);
+    if (!painter_ || painter_->Frame().Width() != area_.Width() ||
+        painter_->Frame().Height() != area_.Height()) {
+        painter_ = std::make_unique<TransitionPainter>(area_.Width(), area_.Height());
+    }
+    painter_->Begin(RenderPage(photo_, area_), plan);
     plan_ = plan;
     refreshPeriodMs_ = 1000 / RefreshRate(window_);
     transitionStartMs_ = NowMs();
@@ -241,8 +242,13 @@ void DrawnPageView::NextFrame() {
     if (refresh == lastRefresh_ && progress < 1.0) return;
     lastRefresh_ = refresh;
     painter_->DrawFrame(progress);
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
+    const PixelRect& changed = painter_->Changed();
+    if (!changed.Empty()) {
+        const RECT dirty{area_.left + changed.left, area_.top + changed.top, area_.left + changed.right,
+                         area_.top + changed.bottom};
+        InvalidateRect(window_, &dirty, FALSE);
+        UpdateWindow(window_);
+    }
     log_.FrameShown(NowMs());
     if (progress >= 1.0) {
         KillTimer(window_, kFrameTimer);
@@ -268,17 +274,22 @@ void DrawnPageView::FollowPlacement() {
     if (painter_) ChangePage(TransitionPlan{});
 }
 
+// Only the part that needs it: a frame invalidates just what it changed.
 void DrawnPageView::Paint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
     if (painter_) {
         const DibSection& frame = painter_->Frame();
-        BitBlt(dc, area_.left, area_.top, frame.Width(), frame.Height(), frame.Dc(), 0, 0, SRCCOPY);
+        const PixelRect shown =
+            Intersection({paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom},
+                         {area_.left, area_.top, area_.left + frame.Width(), area_.top + frame.Height()});
+        if (!shown.Empty()) {
+            BitBlt(dc, shown.left, shown.top, shown.Width(), shown.Height(), frame.Dc(),
+                   shown.left - area_.left, shown.top - area_.top, SRCCOPY);
+        }
         ExcludeClipRect(dc, area_.left, area_.top, area_.left + frame.Width(), area_.top + frame.Height());
     }
-    RECT client;
-    GetClientRect(window_, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(dc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EndPaint(window_, &paint);
 }
 

@@ -3,47 +3,104 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
+
+#include "view/PixelBlend.h"
 
 namespace {
 
-// A region of rectangles that do not overlap, made in one call.
-HRGN RegionOf(const std::vector<PixelRect>& rects) {
-    std::vector<char> data(sizeof(RGNDATAHEADER) + rects.size() * sizeof(RECT));
-    auto* header = reinterpret_cast<RGNDATAHEADER*>(data.data());
-    header->dwSize = sizeof(RGNDATAHEADER);
-    header->iType = RDH_RECTANGLES;
-    header->nCount = static_cast<DWORD>(rects.size());
-    header->nRgnSize = static_cast<DWORD>(rects.size() * sizeof(RECT));
-    RECT bounds{rects.front().left, rects.front().top, rects.front().right, rects.front().bottom};
-    auto* out = reinterpret_cast<RECT*>(data.data() + sizeof(RGNDATAHEADER));
-    for (std::size_t i = 0; i < rects.size(); ++i) {
-        out[i] = {rects[i].left, rects[i].top, rects[i].right, rects[i].bottom};
-        bounds = {std::min(bounds.left, out[i].left), std::min(bounds.top, out[i].top),
-                  std::max(bounds.right, out[i].right), std::max(bounds.bottom, out[i].bottom)};
+constexpr double kOpaque = 255;
+
+// The smallest rectangle that holds every pixel in which the two pictures differ.
+PixelRect DifferingArea(const std::uint32_t* a, const std::uint32_t* b, std::int32_t width,
+                        std::int32_t height) {
+    const auto row = [&](const std::uint32_t* pixels, std::int32_t y) {
+        return pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    };
+    const auto rowDiffers = [&](std::int32_t y) {
+        return std::memcmp(row(a, y), row(b, y), static_cast<std::size_t>(width) * sizeof *a) != 0;
+    };
+    std::int32_t top = 0;
+    while (top < height && !rowDiffers(top)) ++top;
+    if (top == height) return {};
+    std::int32_t bottom = height;
+    while (!rowDiffers(bottom - 1)) --bottom;
+    std::int32_t left = width;
+    std::int32_t right = 0;
+    for (std::int32_t y = top; y < bottom; ++y) {
+        const std::uint32_t* rowA = row(a, y);
+        const std::uint32_t* rowB = row(b, y);
+        for (std::int32_t x = 0; x < left; ++x) {
+            if (rowA[x] != rowB[x]) {
+                left = x;
+                break;
+            }
+        }
+        for (std::int32_t x = width; x > right; --x) {
+            if (rowA[x - 1] != rowB[x - 1]) {
+                right = x;
+                break;
+            }
+        }
     }
-    header->rcBound = bounds;
-    return ExtCreateRegion(nullptr, static_cast<DWORD>(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
+    return {left, top, right, bottom};
+}
+
+PixelRect Union(const PixelRect& a, const PixelRect& b) {
+    if (a.Empty()) return b;
+    if (b.Empty()) return a;
+    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
+            std::max(a.bottom, b.bottom)};
 }
 
 }  // namespace
 
-TransitionPainter::TransitionPainter(const PixelImage& from, const PixelImage& to, const TransitionPlan& plan)
-    : from_(from), to_(to), frame_(from), plan_(plan) {
+TransitionPainter::TransitionPainter(std::int32_t width, std::int32_t height) : frame_(width, height) {}
+
+TransitionPainter::TransitionPainter(const PixelImage& from, PixelImage to, const TransitionPlan& plan)
+    : frame_(from) {
+    Begin(std::move(to), plan);
+}
+
+void TransitionPainter::Begin(PixelImage to, const TransitionPlan& plan) {
+    Finish();
+    to_ = std::move(to);
+    plan_ = plan;
+    GdiFlush();
+    differs_ = DifferingArea(frame_.Pixels(), to_.pixels.data(), frame_.Width(), frame_.Height());
+    if (plan_.kind == TransitionPlan::Kind::Fade) {
+        from_ = PixelImage(frame_.Width(), frame_.Height());
+        std::copy(frame_.Pixels(), frame_.Pixels() + frame_.PixelCount(), from_.pixels.begin());
+    }
     if (plan_.kind != TransitionPlan::Kind::Reveal) return;
     style_ = StyleOf(plan_.pattern);
-    if (style_ != RevealStyle::Region) {
-        order_.emplace(static_cast<std::uint64_t>(OrderedElements(style_, to_.Width(), to_.Height())),
+    if (style_ == RevealStyle::Region) {
+        shown_ = RevealedSpans(frame_.Height());
+        revealed_ = RevealedSpans(frame_.Height());
+    } else {
+        order_.emplace(static_cast<std::uint64_t>(OrderedElements(style_, frame_.Width(), frame_.Height())),
                        plan_.seed);
     }
 }
 
+// The new page shows; nothing of the change is held any longer.
+void TransitionPainter::Finish() {
+    to_ = PixelImage();
+    from_ = PixelImage();
+    shown_ = RevealedSpans();
+    revealed_ = RevealedSpans();
+    order_.reset();
+    shownElements_ = 0;
+}
+
 void TransitionPainter::DrawFrame(double progress) {
+    changed_ = {};
+    if (to_.pixels.empty()) return;  // the change is over
+    GdiFlush();
     if (plan_.kind == TransitionPlan::Kind::Cut || progress >= 1.0) {
-        BitBlt(frame_.Dc(), 0, 0, frame_.Width(), frame_.Height(), to_.Dc(), 0, 0, SRCCOPY);
-        return;
-    }
-    if (plan_.kind == TransitionPlan::Kind::Fade) {
+        CopyFromNewPage(differs_);
+        changed_ = differs_;
+        Finish();
+    } else if (plan_.kind == TransitionPlan::Kind::Fade) {
         DrawFade(progress);
     } else if (style_ == RevealStyle::Region) {
         DrawRegion(progress);
@@ -52,49 +109,73 @@ void TransitionPainter::DrawFrame(double progress) {
     }
 }
 
-// The new picture through the shape's clip region onto the frame.
-void TransitionPainter::DrawRegion(double progress) {
-    const std::vector<PixelRect> rects =
-        RevealedRegion(plan_.pattern, progress, frame_.Width(), frame_.Height());
-    if (rects.empty()) return;
-    const HRGN region = RegionOf(rects);
-    SelectClipRgn(frame_.Dc(), region);
-    BitBlt(frame_.Dc(), 0, 0, frame_.Width(), frame_.Height(), to_.Dc(), 0, 0, SRCCOPY);
-    SelectClipRgn(frame_.Dc(), nullptr);
-    DeleteObject(region);
+void TransitionPainter::CopyFromNewPage(const PixelRect& rect) {
+    for (std::int32_t y = rect.top; y < rect.bottom; ++y) {
+        const std::size_t start = static_cast<std::size_t>(y) * static_cast<std::size_t>(frame_.Width()) +
+                                  static_cast<std::size_t>(rect.left);
+        std::memcpy(frame_.Pixels() + start, to_.pixels.data() + start,
+                    static_cast<std::size_t>(rect.Width()) * sizeof(std::uint32_t));
+    }
 }
 
-// The whole old picture, the new one over it at the progress's opacity.
+// The old page with the new one over it at the progress's opacity.
 void TransitionPainter::DrawFade(double progress) {
-    BitBlt(frame_.Dc(), 0, 0, frame_.Width(), frame_.Height(), from_.Dc(), 0, 0, SRCCOPY);
-    BLENDFUNCTION blend{};
-    blend.BlendOp = AC_SRC_OVER;
-    blend.SourceConstantAlpha = static_cast<BYTE>(std::lround(std::clamp(progress, 0.0, 1.0) * 255));
-    AlphaBlend(frame_.Dc(), 0, 0, frame_.Width(), frame_.Height(), to_.Dc(), 0, 0, to_.Width(), to_.Height(),
-               blend);
+    const auto alpha = static_cast<std::uint32_t>(std::lround(std::clamp(progress, 0.0, 1.0) * kOpaque));
+    const std::size_t width = static_cast<std::size_t>(frame_.Width());
+    for (std::int32_t y = differs_.top; y < differs_.bottom; ++y) {
+        const std::size_t start =
+            static_cast<std::size_t>(y) * width + static_cast<std::size_t>(differs_.left);
+        BlendPixels(from_.pixels.data() + start, to_.pixels.data() + start, frame_.Pixels() + start,
+                    static_cast<std::size_t>(differs_.Width()), alpha);
+    }
+    changed_ = differs_;
 }
 
-// Only the pixels or lines that came due since the last frame are copied.
+// Only what the shape reveals beyond the last frame, where the pages differ.
+void TransitionPainter::DrawRegion(double progress) {
+    revealed_.Assign(RevealedRegion(plan_.pattern, progress, frame_.Width(), frame_.Height()));
+    revealed_.ForEachBeyond(shown_, [this](const PixelRect& piece) {
+        const PixelRect copied = Intersection(piece, differs_);
+        if (copied.Empty()) return;
+        CopyFromNewPage(copied);
+        changed_ = Union(changed_, copied);
+    });
+    std::swap(shown_, revealed_);
+}
+
+// Only the pixels or lines that came due since the last frame are copied,
+// in the order they lie in memory: the random order would cost a cache miss
+// for nearly every pixel.
 void TransitionPainter::DrawInOrder(double progress) {
     const std::int64_t due = RevealedCount(progress, static_cast<std::int64_t>(order_->Count()));
-    GdiFlush();
+    if (shownElements_ >= due) return;
+    dueElements_.clear();
+    for (; shownElements_ < due; ++shownElements_) {
+        dueElements_.push_back(
+            static_cast<std::int32_t>(order_->At(static_cast<std::uint64_t>(shownElements_))));
+    }
+    std::sort(dueElements_.begin(), dueElements_.end());
     const std::int32_t width = frame_.Width();
     const std::int32_t height = frame_.Height();
-    const std::uint32_t* source = to_.Pixels();
-    std::uint32_t* target = frame_.Pixels();
-    for (; shownElements_ < due; ++shownElements_) {
-        const std::uint64_t element = order_->At(static_cast<std::uint64_t>(shownElements_));
-        if (style_ == RevealStyle::PixelOrder) {
-            target[element] = source[element];
-        } else if (style_ == RevealStyle::RowOrder) {
-            const std::size_t start = element * static_cast<std::size_t>(width);
-            std::memcpy(target + start, source + start, static_cast<std::size_t>(width) * sizeof *target);
-        } else {
-            for (std::int32_t y = 0; y < height; ++y) {
-                const std::size_t at =
-                    static_cast<std::size_t>(y) * static_cast<std::size_t>(width) + element;
-                target[at] = source[at];
-            }
+    const std::int32_t first = dueElements_.front();
+    const std::int32_t last = dueElements_.back();
+    PixelRect copied;
+    switch (style_) {
+        case RevealStyle::PixelOrder: {
+            const std::uint32_t* source = to_.pixels.data();
+            std::uint32_t* target = frame_.Pixels();
+            for (const std::int32_t pixel : dueElements_) target[pixel] = source[pixel];
+            copied = {0, first / width, width, last / width + 1};  // the rows: pixels lie all across
+            break;
         }
+        case RevealStyle::RowOrder:
+            for (const std::int32_t row : dueElements_) CopyFromNewPage({0, row, width, row + 1});
+            copied = {0, first, width, last + 1};
+            break;
+        default:
+            for (const std::int32_t column : dueElements_) CopyFromNewPage({column, 0, column + 1, height});
+            copied = {first, 0, last + 1, height};
+            break;
     }
+    changed_ = Intersection(copied, differs_);
 }

@@ -96,7 +96,7 @@ std::vector<Effect> Effects() {
     return effects;
 }
 
-// Frame = drawing the transition's next frame and copying it to the window.
+// Frame = drawing the transition's next frame and copying what it changed to the window.
 void BenchFrames(const std::string& jpeg, int width, int height) {
     PagePhoto photo;
     photo.cell = {width, height};
@@ -120,8 +120,9 @@ void BenchFrames(const std::string& jpeg, int width, int height) {
             const double ms = MillisecondsOf(
                 [&] {
                     painter->DrawFrame(double(frame) / kFramesPerTransition);
-                    const DibSection& shown = painter->Frame();
-                    BitBlt(screen, 0, 0, shown.Width(), shown.Height(), shown.Dc(), 0, 0, SRCCOPY);
+                    const PixelRect& changed = painter->Changed();
+                    BitBlt(screen, changed.left, changed.top, changed.Width(), changed.Height(),
+                           painter->Frame().Dc(), changed.left, changed.top, SRCCOPY);
                     GdiFlush();
                 },
                 1);

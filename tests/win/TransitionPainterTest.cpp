@@ -4,9 +4,11 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "native/RevealMask.h"
 #include "view/TransitionPainter.h"
@@ -77,6 +79,83 @@ TEST(TransitionPainter, FadeMixesBothPicturesInProportionToTheProgress) {
             }
         }
     }
+}
+
+// Pictures that differ only inside one rectangle, whose pixels all differ.
+PixelImage Picture(Size size, std::uint32_t salt, const PixelRect& differing) {
+    PixelImage picture(size.width, size.height);
+    for (std::int32_t y = 0; y < size.height; ++y) {
+        for (std::int32_t x = 0; x < size.width; ++x) {
+            const bool inside =
+                x >= differing.left && x < differing.right && y >= differing.top && y < differing.bottom;
+            picture.Row(y)[x] = static_cast<std::uint32_t>(x * 0x010203 + y * 0x030201) ^ (inside ? salt : 0);
+        }
+    }
+    return picture;
+}
+
+// A frame only redraws where the pictures differ and reports where it drew:
+// frame after frame it equals the frame drawn from scratch, and every pixel
+// that changed since the frame before lies in what it reported.
+TEST(TransitionPainter, FramesDrawnPieceByPieceEqualTheWholeFrame) {
+    const Size size{97, 61};
+    const PixelRect differing{13, 7, 71, 50};
+    const PixelImage from = Picture(size, 0, differing);
+    const PixelImage to = Picture(size, 0x5A5A5A, differing);
+    for (const std::int32_t pattern :
+         {kBoxIn, kCircleIn, kCheckerboardDown, kRandomDissolve, kRandomBarsVertical}) {
+        TransitionPainter painter(from, to, {TransitionPlan::Kind::Reveal, pattern, kSeed, 3000});
+        std::vector<std::uint32_t> before(from.pixels);
+        for (const double progress : {0.0, 0.2, 0.21, 0.5, 0.9, 1.0}) {
+            painter.DrawFrame(progress);
+            const Mask mask = RevealedMask(pattern, progress, size, kSeed);
+            const PixelRect& changed = painter.Changed();
+            std::int64_t wrong = 0;
+            std::int64_t unreported = 0;
+            for (std::int32_t y = 0; y < size.height; ++y) {
+                for (std::int32_t x = 0; x < size.width; ++x) {
+                    const std::size_t at = static_cast<std::size_t>(y * size.width + x);
+                    const std::uint32_t pixel = painter.Frame().Pixels()[at];
+                    wrong += pixel != (mask.At(x, y) ? to : from).pixels[at];
+                    unreported += pixel != before[at] && !(x >= changed.left && x < changed.right &&
+                                                           y >= changed.top && y < changed.bottom);
+                    before[at] = pixel;
+                }
+            }
+            EXPECT_EQ(wrong, 0) << "pattern " << pattern << " at " << progress;
+            EXPECT_EQ(unreported, 0) << "pattern " << pattern << " at " << progress;
+            EXPECT_TRUE(changed.Empty() ||
+                        (changed.left >= differing.left && changed.right <= differing.right &&
+                         changed.top >= differing.top && changed.bottom <= differing.bottom))
+                << "pattern " << pattern << " redrew pixels that do not differ";
+        }
+    }
+}
+
+TEST(TransitionPainter, FadeAndCutDrawOnlyWhereThePicturesDiffer) {
+    const Size size{40, 30};
+    const PixelRect differing{5, 6, 30, 20};
+    const PixelImage from = Picture(size, 0, differing);
+    const PixelImage to = Picture(size, 0xFFFFFF, differing);
+    TransitionPainter painter(from, to, {TransitionPlan::Kind::Fade, 0, kSeed, 3000});
+    painter.DrawFrame(0.5);
+    EXPECT_EQ(painter.Changed(), differing);
+    for (std::size_t at = 0; at < from.pixels.size(); ++at) {
+        for (const int shift : {0, 8, 16}) {
+            const long mixed = (static_cast<long>(Channel(from.pixels[at], shift)) * 127 +
+                                static_cast<long>(Channel(to.pixels[at], shift)) * 128 + 127) /
+                               255;
+            ASSERT_EQ(static_cast<long>(Channel(painter.Frame().Pixels()[at], shift)), mixed)
+                << "pixel " << at;
+        }
+    }
+    // A change begun halfway goes on from what the frame shows.
+    painter.Begin(from, {TransitionPlan::Kind::Cut, 0, kSeed, 0});
+    painter.DrawFrame(0.0);
+    EXPECT_EQ(painter.Changed(), differing);
+    EXPECT_TRUE(std::equal(from.pixels.begin(), from.pixels.end(), painter.Frame().Pixels()));
+    painter.DrawFrame(1.0);
+    EXPECT_TRUE(painter.Changed().Empty()) << "a frame after the change's end drew again";
 }
 
 TEST(TransitionPainter, CutShowsTheNewPictureWithTheFirstFrame) {
