@@ -8,7 +8,8 @@
 # gap between two frames of a transition and each page's set-up time.
 #
 # Usage: scripts/saver-bench.sh [ROW...]   rows: bare cut box circle dissolve fade random preview
-# SOLQUERA_BENCH_SECONDS (60) is the measured time per row, after 5 s of warm-up.
+# SOLQUERA_BENCH_SECONDS (60) is the measured time per row, after 5 s of warm-up;
+# SOLQUERA_BENCH_PREVIEW_EFFECT (23, the fade) the effect of the preview row.
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -85,7 +86,7 @@ measure() {
       $build/wine-run $build/tests/bench/bench_window.exe bare $((warmup + seconds + 2)) >"$out/display" 2>/dev/null &
       process=bench_window.ex ;;
     preview)
-      $build/wine-run reg add "$settings" /v Effect /t REG_DWORD /d 23 /f >/dev/null 2>&1
+      $build/wine-run reg add "$settings" /v Effect /t REG_DWORD /d "${SOLQUERA_BENCH_PREVIEW_EFFECT:-23}" /f >/dev/null 2>&1
       WINEDEBUG=-all,+debugstr $build/wine-run $build/tests/bench/bench_window.exe preview $((warmup + seconds + 2)) \
         >/dev/null 2>"$trace" &
       process=Solquera.scr ;;
