@@ -104,8 +104,10 @@ private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     PixelRect ShownArea() const;
-    void Show(const PageContent& page, std::optional<PlacedPhoto> photo, double handedAtMs);
-    void ChangePage(const TransitionPlan& plan);
+    void Show(const PageContent& page, std::optional<PlacedPhoto> photo, std::string photoJpeg,
+              double handedAtMs);
+    std::optional<PlacedPhoto> PlacePhotoAgain() const;
+    void ChangePage(const TransitionPlan& plan, std::optional<PlacedPhoto> photo);
     void NextFrame();
     void ReportTransition(const char* how);
     void FollowPlacement();
@@ -114,7 +116,10 @@ private:
 
     RandomGenerator& random_;
     // The page shown last: its photograph, exit transition and picture.
-    std::optional<PlacedPhoto> photo_;
+    // The page shown last: its photograph as the page places it and its JPEG
+    // bytes (decoded again only when the view changes its size), its exit.
+    std::optional<PagePhoto> pagePhoto_;
+    std::string photoJpeg_;
     ExitTransition exit_;
     PixelRect area_;  // in the page's coordinates, which are the client area's
     std::unique_ptr<TransitionPainter> painter_;
@@ -178,18 +183,19 @@ void DrawnPageView::Navigate(const std::string& pageFile) {
     // Everything that can fail comes first: a page that cannot be shown leaves the view as it was.
     PageContent page;
     std::optional<PlacedPhoto> photo;
+    std::string jpeg;
     try {
         page = ReadPage(ReadWholeFile(pageFile, "page"));
         if (page.photo) {
             // Decoded now: the photo file is rewritten for the next page.
             const std::string source = ResolveAgainstPage(page.photo->source, pageFile);
-            const std::string jpeg = ReadWholeFile(source, "photograph");
+            jpeg = ReadWholeFile(source, "photograph");
             photo = PlacePhotoOnPage(jpeg.data(), jpeg.size(), *page.photo);
         }
     } catch (const Error& error) {
         RaiseViewError("'" + pageFile + "': " + error.what());
     }
-    Show(page, std::move(photo), handedAtMs);
+    Show(page, std::move(photo), std::move(jpeg), handedAtMs);
 }
 
 void DrawnPageView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
@@ -197,10 +203,11 @@ void DrawnPageView::ShowPage(const PageContent& page, std::string_view photoJpeg
     if (!window_) RaiseViewError("The page view cannot show a page: the view no longer exists.");
     std::optional<PlacedPhoto> photo;
     if (page.photo) photo = PlacePhotoOnPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
-    Show(page, std::move(photo), handedAtMs);
+    Show(page, std::move(photo), page.photo ? std::string(photoJpeg) : std::string(), handedAtMs);
 }
 
-void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> photo, double handedAtMs) {
+void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> photo, std::string photoJpeg,
+                         double handedAtMs) {
     if (transitionRunning_) ReportTransition("cut short");
     log_.PageHanded(handedAtMs);
     logPending_ = true;
@@ -208,19 +215,28 @@ void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> pho
     // The parent may have changed its size since the view was placed (a window
     // that is maximised late); the old page is redrawn to the area shown now.
     FollowPlacement();
-    photo_ = std::move(photo);
+    pagePhoto_ = page.photo;
+    photoJpeg_ = std::move(photoJpeg);
     exit_ = page.exit;
-    ChangePage(plan);
+    ChangePage(plan, std::move(photo));
+}
+
+// The current page's photograph, decoded once more (it decoded before).
+std::optional<PlacedPhoto> DrawnPageView::PlacePhotoAgain() const {
+    if (!pagePhoto_) return std::nullopt;
+    return PlacePhotoOnPage(photoJpeg_.data(), photoJpeg_.size(), *pagePhoto_);
 }
 
 // From what the screen shows now (the old page, or a transition halfway) to the current page.
-void DrawnPageView::ChangePage(const TransitionPlan& plan) {
+void DrawnPageView::ChangePage(const TransitionPlan& plan, std::optional<PlacedPhoto> photo) {
     if (transitionRunning_) ReportTransition("cut short");
     if (!painter_ || painter_->Frame().Width() != area_.Width() ||
         painter_->Frame().Height() != area_.Height()) {
         painter_ = std::make_unique<TransitionPainter>(area_.Width(), area_.Height());
     }
-    painter_->Begin(RenderPage(photo_, area_), plan);
+    RenderPage(photo, area_, painter_->NewPage());
+    photo.reset();  // now in the page: its memory goes back before the change takes its own
+    painter_->Begin(plan);
     plan_ = plan;
     refreshPeriodMs_ = 1000 / RefreshRate(window_);
     transitionStartMs_ = NowMs();
@@ -273,7 +289,7 @@ void DrawnPageView::FollowPlacement() {
     const PixelRect area = ShownArea();
     if (area == area_) return;
     area_ = area;
-    if (painter_) ChangePage(TransitionPlan{});
+    if (painter_) ChangePage(TransitionPlan{}, PlacePhotoAgain());
 }
 
 // The part of the frame inside `part` (client coordinates).

@@ -1,6 +1,7 @@
 #include "view/TransitionPainter.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -58,18 +59,22 @@ TransitionPainter::TransitionPainter(std::int32_t width, std::int32_t height) : 
 
 TransitionPainter::TransitionPainter(const PixelImage& from, PixelImage to, const TransitionPlan& plan)
     : frame_(from) {
-    Begin(std::move(to), plan);
+    to_ = std::move(to);
+    Begin(plan);
 }
 
-void TransitionPainter::Begin(PixelImage to, const TransitionPlan& plan) {
+void TransitionPainter::Begin(const TransitionPlan& plan) {
+    assert(to_.width == frame_.Width() && to_.height == frame_.Height());
     Finish();
-    to_ = std::move(to);
+    running_ = true;
     plan_ = plan;
     GdiFlush();
     differs_ = DifferingArea(frame_.Pixels(), to_.pixels.data(), frame_.Width(), frame_.Height());
     if (plan_.kind == TransitionPlan::Kind::Fade) {
-        from_ = PixelImage(frame_.Width(), frame_.Height());
-        std::copy(frame_.Pixels(), frame_.Pixels() + frame_.PixelCount(), from_.pixels.begin());
+        from_.width = frame_.Width();
+        from_.height = frame_.Height();
+        from_.pixels.assign(frame_.Pixels(), frame_.Pixels() + frame_.PixelCount());
+        shownAlpha_ = 0;
     }
     if (plan_.kind != TransitionPlan::Kind::Reveal) return;
     style_ = StyleOf(plan_.pattern);
@@ -82,10 +87,8 @@ void TransitionPainter::Begin(PixelImage to, const TransitionPlan& plan) {
     }
 }
 
-// The new page shows; nothing of the change is held any longer.
 void TransitionPainter::Finish() {
-    to_ = PixelImage();
-    from_ = PixelImage();
+    running_ = false;
     shown_ = RevealedSpans();
     revealed_ = RevealedSpans();
     order_.reset();
@@ -94,7 +97,7 @@ void TransitionPainter::Finish() {
 
 void TransitionPainter::DrawFrame(double progress) {
     changed_ = {};
-    if (to_.pixels.empty()) return;  // the change is over
+    if (!running_) return;
     GdiFlush();
     if (plan_.kind == TransitionPlan::Kind::Cut || progress >= 1.0) {
         CopyFromNewPage(differs_);
@@ -121,6 +124,8 @@ void TransitionPainter::CopyFromNewPage(const PixelRect& rect) {
 // The old page with the new one over it at the progress's opacity.
 void TransitionPainter::DrawFade(double progress) {
     const auto alpha = static_cast<std::uint32_t>(std::lround(std::clamp(progress, 0.0, 1.0) * kOpaque));
+    if (alpha == shownAlpha_) return;  // the frame shows this mix already
+    shownAlpha_ = alpha;
     const std::size_t width = static_cast<std::size_t>(frame_.Width());
     for (std::int32_t y = differs_.top; y < differs_.bottom; ++y) {
         const std::size_t start =

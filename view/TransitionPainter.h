@@ -23,13 +23,17 @@ public:
     // A frame that shows `from`, and a page change from it to `to` begun.
     TransitionPainter(const PixelImage& from, PixelImage to, const TransitionPlan& plan);
 
+    // The picture the next change goes to: the caller draws the new page into
+    // it, at the frame's size. Its memory serves one change after the other.
+    PixelImage& NewPage() { return to_; }
+
     // Begins a change from what the frame shows now (the last page, or a
-    // change halfway) to `to`, which has the frame's size.
-    void Begin(PixelImage to, const TransitionPlan& plan);
+    // change halfway) to the new page.
+    void Begin(const TransitionPlan& plan);
 
     // Brings the frame to this progress (0 to 1). Progress only grows: every
     // pattern keeps what it has shown, so each frame adds to the last. At 1
-    // the frame shows the new page and the change lets go of its pictures.
+    // the frame shows the new page and the change is over.
     void DrawFrame(double progress);
 
     const DibSection& Frame() const { return frame_; }
@@ -44,9 +48,12 @@ private:
     void CopyFromNewPage(const PixelRect& rect);
 
     DibSection frame_;
-    // The new page, and for a fade the old one: held only while a change runs.
+    // The new page, and for a fade the old one; kept between changes, so
+    // that a change costs the system no fresh memory.
     PixelImage to_;
     PixelImage from_;
+    bool running_ = false;
+    std::uint32_t shownAlpha_ = 0;  // of the fade's last frame
     TransitionPlan plan_;
     PixelRect differs_;  // the frame and the new page differ nowhere outside
     PixelRect changed_;

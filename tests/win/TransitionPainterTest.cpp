@@ -150,7 +150,8 @@ TEST(TransitionPainter, FadeAndCutDrawOnlyWhereThePicturesDiffer) {
         }
     }
     // A change begun halfway goes on from what the frame shows.
-    painter.Begin(from, {TransitionPlan::Kind::Cut, 0, kSeed, 0});
+    painter.NewPage() = from;
+    painter.Begin({TransitionPlan::Kind::Cut, 0, kSeed, 0});
     painter.DrawFrame(0.0);
     EXPECT_EQ(painter.Changed(), differing);
     EXPECT_TRUE(std::equal(from.pixels.begin(), from.pixels.end(), painter.Frame().Pixels()));
