@@ -230,8 +230,7 @@ std::optional<PlacedPhoto> DrawnPageView::PlacePhotoAgain() const {
 // From what the screen shows now (the old page, or a transition halfway) to the current page.
 void DrawnPageView::ChangePage(const TransitionPlan& plan, std::optional<PlacedPhoto> photo) {
     if (transitionRunning_) ReportTransition("cut short");
-    if (!painter_ || painter_->Frame().Width() != area_.Width() ||
-        painter_->Frame().Height() != area_.Height()) {
+    if (!painter_ || painter_->Width() != area_.Width() || painter_->Height() != area_.Height()) {
         painter_ = std::make_unique<TransitionPainter>(area_.Width(), area_.Height());
     }
     RenderPage(photo, area_, painter_->NewPage());
@@ -294,12 +293,12 @@ void DrawnPageView::FollowPlacement() {
 
 // The part of the frame inside `part` (client coordinates).
 void DrawnPageView::CopyFrameTo(HDC dc, const PixelRect& part) {
-    const DibSection& frame = painter_->Frame();
-    const PixelRect shown =
-        Intersection(part, {area_.left, area_.top, area_.left + frame.Width(), area_.top + frame.Height()});
+    const PixelRect shown = Intersection(part, area_);
     if (shown.Empty()) return;
-    BitBlt(dc, shown.left, shown.top, shown.Width(), shown.Height(), frame.Dc(), shown.left - area_.left,
-           shown.top - area_.top, SRCCOPY);
+    painter_->CopyTo(
+        dc,
+        {shown.left - area_.left, shown.top - area_.top, shown.right - area_.left, shown.bottom - area_.top},
+        {area_.left, area_.top});
 }
 
 void DrawnPageView::Paint() {

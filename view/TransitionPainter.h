@@ -1,8 +1,10 @@
-// Draws the frames of the page changes into one frame bitmap that the view
-// copies to the screen: from what the frame shows to the new page, by the
-// plan's fade or reveal pattern. Each frame touches only the pixels that
-// change, and says where they lie, so that the view repaints no more.
+// Draws the frames of the page changes for the view to copy to the screen:
+// from what the frame shows to the new page, by the plan's fade or reveal
+// pattern. Each frame touches only the pixels that change, and says where
+// they lie, so that the view copies no more; no frame allocates memory.
 #pragma once
+
+#include <windows.h>
 
 #include <cstdint>
 #include <optional>
@@ -23,9 +25,13 @@ public:
     // A frame that shows `from`, and a page change from it to `to` begun.
     TransitionPainter(const PixelImage& from, PixelImage to, const TransitionPlan& plan);
 
-    // The picture the next change goes to: the caller draws the new page into
-    // it, at the frame's size. Its memory serves one change after the other.
-    PixelImage& NewPage() { return to_; }
+    std::int32_t Width() const { return frame_.Width(); }
+    std::int32_t Height() const { return frame_.Height(); }
+
+    // Stops the change that runs where it stands and gives the picture for
+    // the next page: the caller draws the page into it, at the frame's size.
+    // Its memory serves one change after the other.
+    PixelImage& NewPage();
 
     // Begins a change from what the frame shows now (the last page, or a
     // change halfway) to the new page.
@@ -36,22 +42,29 @@ public:
     // the frame shows the new page and the change is over.
     void DrawFrame(double progress);
 
-    const DibSection& Frame() const { return frame_; }
     // Where the last DrawFrame changed the frame; empty when nowhere.
     const PixelRect& Changed() const { return changed_; }
 
+    // Copies the part `part` of the frame to `target` at origin + part.
+    void CopyTo(HDC target, const PixelRect& part, POINT origin);
+
 private:
     void Finish();
+    bool Fading() const;
     void DrawFade(double progress);
+    void MixFadeRows(std::int32_t top, std::int32_t bottom, const PixelRect& part, std::uint32_t* out,
+                     std::size_t stride) const;
     void DrawRegion(double progress);
     void DrawInOrder(double progress);
     void CopyFromNewPage(const PixelRect& rect);
 
+    // What the screen shows; while a fade runs, the old page, which is mixed
+    // with the new one on its way to the screen (see CopyTo).
     DibSection frame_;
-    // The new page, and for a fade the old one; kept between changes, so
-    // that a change costs the system no fresh memory.
+    // The new page, kept from change to change so that its memory is there at once.
     PixelImage to_;
-    PixelImage from_;
+    // A fade's frames pass through it a band of rows at a time.
+    std::optional<DibSection> fadeBand_;
     bool running_ = false;
     std::uint32_t shownAlpha_ = 0;  // of the fade's last frame
     TransitionPlan plan_;

@@ -96,9 +96,7 @@ void BenchSetUp(const std::string& jpeg, int width, int height) {
             [&] {
                 painter.DrawFrame(0.0);
                 const HDC dc = GetDC(window);
-                const PixelRect& changed = painter.Changed();
-                BitBlt(dc, changed.left, changed.top, changed.Width(), changed.Height(), painter.Frame().Dc(),
-                       changed.left, changed.top, SRCCOPY);
+                painter.CopyTo(dc, painter.Changed(), {0, 0});
                 ReleaseDC(window, dc);
                 GdiFlush();
             },
@@ -168,9 +166,7 @@ void BenchFrames(const std::string& jpeg, int width, int height) {
             const double ms = MillisecondsOf(
                 [&] {
                     painter->DrawFrame(double(frame) / kFramesPerTransition);
-                    const PixelRect& changed = painter->Changed();
-                    BitBlt(screen, changed.left, changed.top, changed.Width(), changed.Height(),
-                           painter->Frame().Dc(), changed.left, changed.top, SRCCOPY);
+                    painter->CopyTo(screen, painter->Changed(), {0, 0});
                     GdiFlush();
                 },
                 1);
