@@ -266,7 +266,8 @@ void DrawnPageView::NextFrame() {
                          area_.top + changed.bottom});
         ReleaseDC(window_, dc);
     }
-    log_.FrameShown(NowMs());
+    // A frame counts when it shows something new; the first shows where the change starts.
+    if (!changed.Empty() || log_.Frames() == 0 || progress >= 1.0) log_.FrameShown(NowMs());
     if (progress >= 1.0) {
         KillTimer(window_, kFrameTimer);
         ReportTransition("done");
