@@ -1,7 +1,7 @@
 // What one page change looked like: how long the page took to set up before
-// its first frame, how many frames showed something new and the longest wait between two
-// of them. The view writes it as one debug line per page change, so that the
-// figures can be read from outside while the drawing stays exactly the same.
+// its first frame, how many frames showed something new and the longest wait
+// between two of them. The view writes it as one debug line per page change,
+// so that the figures can be read from outside while the drawing stays the same.
 #pragma once
 
 #include <cstdint>
