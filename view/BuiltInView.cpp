@@ -266,8 +266,7 @@ void DrawnPageView::NextFrame() {
                          area_.top + changed.bottom});
         ReleaseDC(window_, dc);
     }
-    // A frame counts when it shows something new; the first shows where the change starts.
-    if (!changed.Empty() || log_.Frames() == 0 || progress >= 1.0) log_.FrameShown(NowMs());
+    log_.FrameDue(NowMs(), !changed.Empty());
     if (progress >= 1.0) {
         KillTimer(window_, kFrameTimer);
         ReportTransition("done");

@@ -8,14 +8,15 @@ void TransitionLog::PageHanded(double nowMs) {
     handedAt_ = nowMs;
 }
 
-void TransitionLog::FrameShown(double nowMs) {
-    if (frames_ == 0) {
+void TransitionLog::FrameDue(double nowMs, bool drawn) {
+    if (due_ == 0) {
         setUpMs_ = nowMs - handedAt_;
     } else {
         longestGapMs_ = std::max(longestGapMs_, nowMs - lastFrameAt_);
     }
     lastFrameAt_ = nowMs;
-    ++frames_;
+    frames_ += drawn || due_ == 0;
+    ++due_;
 }
 
 std::string TransitionLog::Summary(const std::string& effect) const {

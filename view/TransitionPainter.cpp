@@ -10,10 +10,12 @@
 namespace {
 
 constexpr double kOpaque = 255;
-// A fade's frame moves its opacity by at least two levels of 255: a step of
-// under one per cent of the brightness shows no better than two half steps,
-// and a three-second fade still gets over forty frames a second.
-constexpr std::uint32_t kFadeLevelsPerFrame = 2;
+// A change spread over the whole picture (the fade, the random orders) copies
+// nearly all of it to the screen with every frame: it is drawn in at most
+// this many steps, which over three seconds is still over forty frames a
+// second. The fade's step is two levels of opacity, under one per cent of the
+// brightness, which shows no better in two half steps.
+constexpr double kSpreadChangeSteps = 128;
 // Rows of a fade's frame mixed at a time: small enough to stay in the
 // processor's cache between the mix and the copy to the screen.
 constexpr std::int32_t kFadeBandRows = 32;
@@ -147,7 +149,7 @@ bool TransitionPainter::Fading() const {
 // A fade's frame is only its opacity: the mix is made on the way to the screen.
 void TransitionPainter::DrawFade(double progress) {
     const auto alpha = static_cast<std::uint32_t>(std::lround(std::clamp(progress, 0.0, 1.0) * kOpaque));
-    if (alpha < shownAlpha_ + kFadeLevelsPerFrame) return;
+    if (alpha < shownAlpha_ + kOpaque / kSpreadChangeSteps) return;
     shownAlpha_ = alpha;
     changed_ = differs_;
 }
@@ -195,8 +197,9 @@ void TransitionPainter::DrawRegion(double progress) {
 // in the order they lie in memory: the random order would cost a cache miss
 // for nearly every pixel.
 void TransitionPainter::DrawInOrder(double progress) {
-    const std::int64_t due = RevealedCount(progress, static_cast<std::int64_t>(order_->Count()));
-    if (shownElements_ >= due) return;
+    const auto count = static_cast<std::int64_t>(order_->Count());
+    const std::int64_t due = RevealedCount(progress, count);
+    if (due <= shownElements_ || (due - shownElements_) < count / kSpreadChangeSteps) return;
     dueElements_.clear();
     for (; shownElements_ < due; ++shownElements_) {
         dueElements_.push_back(

@@ -37,9 +37,10 @@ public:
     // change halfway) to the new page.
     void Begin(const TransitionPlan& plan);
 
-    // Brings the frame to this progress (0 to 1). Progress only grows: every
-    // pattern keeps what it has shown, so each frame adds to the last. At 1
-    // the frame shows the new page and the change is over.
+    // Brings the frame to this progress (0 to 1); a change spread over the
+    // whole picture (fade, random orders) only in steps of 1/128. Progress
+    // only grows: every pattern keeps what it has shown, so each frame adds
+    // to the last. At 1 the frame shows the new page and the change is over.
     void DrawFrame(double progress);
 
     // Where the last DrawFrame changed the frame; empty when nowhere.

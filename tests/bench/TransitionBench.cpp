@@ -1,6 +1,7 @@
 // Prints what the built-in view's work costs on this machine: decoding a
-// photograph in full and scaled down, and one frame of each effect at full
-// screen and preview size, drawn and copied to a window on the screen.
+// photograph in full and scaled down, the set-up of a new photograph step by
+// step, and one frame of each effect at full screen and preview size, drawn
+// and copied (what it changed) to a window on the screen.
 // Usage: transition_bench [photo.jpg]   (the screen must be 1920 x 1080 or larger)
 #include <windows.h>
 
