@@ -115,7 +115,6 @@ private:
     void Paint();
 
     RandomGenerator& random_;
-    // The page shown last: its photograph, exit transition and picture.
     // The page shown last: its photograph as the page places it and its JPEG
     // bytes (decoded again only when the view changes its size), its exit.
     std::optional<PagePhoto> pagePhoto_;
@@ -124,11 +123,12 @@ private:
     PixelRect area_;  // in the page's coordinates, which are the client area's
     std::unique_ptr<TransitionPainter> painter_;
     TransitionPlan plan_;
-    // The frame clock: one frame per refresh of the display at most, each
-    // showing the progress of its own moment.
+    // The frame clock: one frame per period at most (a refresh of the
+    // display, or longer for a change drawn in fewer steps), each showing the
+    // progress of its own moment.
     double transitionStartMs_ = 0;
-    double refreshPeriodMs_ = 1000 / kAssumedRefreshHz;
-    std::int64_t lastRefresh_ = 0;
+    double framePeriodMs_ = 1000 / kAssumedRefreshHz;
+    std::int64_t lastPeriod_ = 0;
     bool transitionRunning_ = false;
     TransitionLog log_;
     bool logPending_ = false;
@@ -237,16 +237,19 @@ void DrawnPageView::ChangePage(const TransitionPlan& plan, std::optional<PlacedP
     photo.reset();  // now in the page: its memory goes back before the change takes its own
     painter_->Begin(plan);
     plan_ = plan;
-    refreshPeriodMs_ = 1000 / RefreshRate(window_);
+    framePeriodMs_ = 1000 / RefreshRate(window_);
+    if (painter_->MostSteps() > 0) {
+        framePeriodMs_ = std::max(framePeriodMs_, double(plan.durationMs) / painter_->MostSteps());
+    }
     transitionStartMs_ = NowMs();
-    lastRefresh_ = -1;
+    lastPeriod_ = -1;
     transitionRunning_ = true;
     KillTimer(window_, kFrameTimer);
     NextFrame();
-    // The timer runs a little faster than the display; NextFrame skips a tick
-    // that falls into a refresh period that already has its frame.
-    const auto interval =
-        static_cast<UINT>(std::max<double>(USER_TIMER_MINIMUM, std::floor(refreshPeriodMs_) - 1));
+    // Never faster than the frame period; a tick that comes early after a
+    // late one (the system catching up) falls into a period that has its
+    // frame, and NextFrame skips it.
+    const auto interval = static_cast<UINT>(std::max<double>(USER_TIMER_MINIMUM, std::ceil(framePeriodMs_)));
     if (transitionRunning_) SetTimer(window_, kFrameTimer, interval, nullptr);
 }
 
@@ -254,9 +257,9 @@ void DrawnPageView::NextFrame() {
     if (!painter_ || !transitionRunning_) return;
     const double elapsedMs = NowMs() - transitionStartMs_;
     const double progress = TransitionProgress(plan_, static_cast<std::int64_t>(elapsedMs));
-    const auto refresh = static_cast<std::int64_t>(elapsedMs / refreshPeriodMs_);
-    if (refresh == lastRefresh_ && progress < 1.0) return;
-    lastRefresh_ = refresh;
+    const auto period = static_cast<std::int64_t>(elapsedMs / framePeriodMs_);
+    if (period == lastPeriod_ && progress < 1.0) return;
+    lastPeriod_ = period;
     painter_->DrawFrame(progress);
     const PixelRect& changed = painter_->Changed();
     if (!changed.Empty()) {

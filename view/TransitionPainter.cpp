@@ -15,7 +15,7 @@ constexpr double kOpaque = 255;
 // this many steps, which over three seconds is still over forty frames a
 // second. The fade's step is two levels of opacity, under one per cent of the
 // brightness, which shows no better in two half steps.
-constexpr double kSpreadChangeSteps = 128;
+constexpr std::int32_t kSpreadChangeSteps = 128;
 // Rows of a fade's frame mixed at a time: small enough to stay in the
 // processor's cache between the mix and the copy to the screen.
 constexpr std::int32_t kFadeBandRows = 32;
@@ -140,6 +140,12 @@ void TransitionPainter::CopyFromNewPage(const PixelRect& rect) {
         std::memcpy(frame_.Pixels() + start, to_.pixels.data() + start,
                     static_cast<std::size_t>(rect.Width()) * sizeof(std::uint32_t));
     }
+}
+
+std::int32_t TransitionPainter::MostSteps() const {
+    const bool spread = plan_.kind == TransitionPlan::Kind::Fade ||
+                        (plan_.kind == TransitionPlan::Kind::Reveal && style_ != RevealStyle::Region);
+    return running_ && spread ? kSpreadChangeSteps : 0;
 }
 
 bool TransitionPainter::Fading() const {

@@ -43,6 +43,10 @@ public:
     // to the last. At 1 the frame shows the new page and the change is over.
     void DrawFrame(double progress);
 
+    // How many steps the change is drawn in at most; 0 when in as many as
+    // the frames give.
+    std::int32_t MostSteps() const;
+
     // Where the last DrawFrame changed the frame; empty when nowhere.
     const PixelRect& Changed() const { return changed_; }
 
