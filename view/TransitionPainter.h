@@ -61,6 +61,7 @@ private:
                      std::size_t stride) const;
     void DrawRegion(double progress);
     void DrawInOrder(double progress);
+    void GroupDueElements(std::int64_t count);
     void CopyFromNewPage(const PixelRect& rect);
 
     // What the screen shows; while a fade runs, the old page, which is mixed
@@ -81,5 +82,8 @@ private:
     RevealedSpans revealed_;
     std::optional<RevealOrder> order_;
     std::int64_t shownElements_ = 0;
-    std::vector<std::int32_t> dueElements_;  // kept from frame to frame
+    // Kept from frame to frame.
+    std::vector<std::int32_t> dueElements_;
+    std::vector<std::int32_t> groupedElements_;
+    std::vector<std::size_t> groupStart_;
 };
