@@ -18,8 +18,11 @@ set(SOLQUERA_PURE_SOURCES
   view/PhotoPlacement.cpp
   view/RevealPatterns.cpp
   view/RevealOrder.cpp
+  view/RevealedSpans.cpp
   view/TransitionPlan.cpp
+  view/TransitionLog.cpp
   view/PixelImage.cpp
+  view/PixelBlend.cpp
   view/ScaledJpeg.cpp
   view/PageImage.cpp
   saver/EngineVersion.cpp

@@ -1,11 +1,14 @@
 #include "view/BuiltInView.h"
 
+#include <algorithm>
+#include <cmath>
 #include <optional>
 #include <string>
 #include <string_view>
 
 #include "view/PageImage.h"
 #include "view/PageReader.h"
+#include "view/TransitionLog.h"
 #include "view/TransitionPainter.h"
 #include "ui/Error.h"
 
@@ -13,8 +16,43 @@ namespace {
 
 constexpr const char* kWindowClass = "SolqueraBuiltInView";
 constexpr UINT_PTR kFrameTimer = 1;
-// As often as the system's timers go; the frame shows the progress of its own moment.
-constexpr UINT kFrameIntervalMs = 10;
+// Where the display does not say how often it refreshes (Xvfb says 0 or 1).
+constexpr double kAssumedRefreshHz = 60;
+constexpr double kLowestCredibleRefreshHz = 24;
+
+// How often the monitor that shows the window refreshes.
+double RefreshRate(HWND window) {
+    MONITORINFOEXA monitor{};
+    monitor.cbSize = sizeof monitor;
+    DEVMODEA mode{};
+    mode.dmSize = sizeof mode;
+    if (!GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTOPRIMARY), &monitor) ||
+        !EnumDisplaySettingsA(monitor.szDevice, ENUM_CURRENT_SETTINGS, &mode) ||
+        mode.dmDisplayFrequency < kLowestCredibleRefreshHz) {
+        return kAssumedRefreshHz;
+    }
+    return mode.dmDisplayFrequency;
+}
+
+double NowMs() {
+    LARGE_INTEGER frequency;
+    LARGE_INTEGER now;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&now);
+    return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+std::string EffectName(const TransitionPlan& plan) {
+    switch (plan.kind) {
+        case TransitionPlan::Kind::Cut:
+            return "cut";
+        case TransitionPlan::Kind::Fade:
+            return "fade";
+        case TransitionPlan::Kind::Reveal:
+            break;
+    }
+    return "reveal " + std::to_string(plan.pattern);
+}
 
 [[noreturn]] __attribute__((noinline)) void RaiseViewError(const std::string& message) {
     throw Error("PageError", message, __builtin_return_address(0));
@@ -66,20 +104,34 @@ private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
 
     PixelRect ShownArea() const;
-    void Show(const PageContent& page, std::optional<PlacedPhoto> photo);
-    void ChangePage(const TransitionPlan& plan);
+    void Show(const PageContent& page, std::optional<PlacedPhoto> photo, std::string photoJpeg,
+              double handedAtMs);
+    std::optional<PlacedPhoto> PlacePhotoAgain() const;
+    void ChangePage(const TransitionPlan& plan, std::optional<PlacedPhoto> photo);
     void NextFrame();
+    void ReportTransition(const char* how);
     void FollowPlacement();
+    void CopyFrameTo(HDC dc, const PixelRect& part);
     void Paint();
 
     RandomGenerator& random_;
-    // The page shown last: its photograph, exit transition and picture.
-    std::optional<PlacedPhoto> photo_;
+    // The page shown last: its photograph as the page places it and its JPEG
+    // bytes (decoded again only when the view changes its size), its exit.
+    std::optional<PagePhoto> pagePhoto_;
+    std::string photoJpeg_;
     ExitTransition exit_;
     PixelRect area_;  // in the page's coordinates, which are the client area's
     std::unique_ptr<TransitionPainter> painter_;
     TransitionPlan plan_;
-    ULONGLONG transitionStart_ = 0;
+    // The frame clock: one frame per period at most (a refresh of the
+    // display, or longer for a change drawn in fewer steps), each showing the
+    // progress of its own moment.
+    double transitionStartMs_ = 0;
+    double framePeriodMs_ = 1000 / kAssumedRefreshHz;
+    std::int64_t lastPeriod_ = 0;
+    bool transitionRunning_ = false;
+    TransitionLog log_;
+    bool logPending_ = false;
 };
 
 DrawnPageView::DrawnPageView(HWND parent, RandomGenerator& random) : random_(random) {
@@ -126,62 +178,112 @@ PixelRect DrawnPageView::ShownArea() const {
 }
 
 void DrawnPageView::Navigate(const std::string& pageFile) {
+    const double handedAtMs = NowMs();
     if (!window_) RaiseViewError("The page view cannot show '" + pageFile + "': the view no longer exists.");
     // Everything that can fail comes first: a page that cannot be shown leaves the view as it was.
     PageContent page;
     std::optional<PlacedPhoto> photo;
+    std::string jpeg;
     try {
         page = ReadPage(ReadWholeFile(pageFile, "page"));
         if (page.photo) {
             // Decoded now: the photo file is rewritten for the next page.
             const std::string source = ResolveAgainstPage(page.photo->source, pageFile);
-            const std::string jpeg = ReadWholeFile(source, "photograph");
+            jpeg = ReadWholeFile(source, "photograph");
             photo = PlacePhotoOnPage(jpeg.data(), jpeg.size(), *page.photo);
         }
     } catch (const Error& error) {
         RaiseViewError("'" + pageFile + "': " + error.what());
     }
-    Show(page, std::move(photo));
+    Show(page, std::move(photo), std::move(jpeg), handedAtMs);
 }
 
 void DrawnPageView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
+    const double handedAtMs = NowMs();
     if (!window_) RaiseViewError("The page view cannot show a page: the view no longer exists.");
     std::optional<PlacedPhoto> photo;
     if (page.photo) photo = PlacePhotoOnPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
-    Show(page, std::move(photo));
+    Show(page, std::move(photo), page.photo ? std::string(photoJpeg) : std::string(), handedAtMs);
 }
 
-void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> photo) {
+void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> photo, std::string photoJpeg,
+                         double handedAtMs) {
+    if (transitionRunning_) ReportTransition("cut short");
+    log_.PageHanded(handedAtMs);
+    logPending_ = true;
     const TransitionPlan plan = painter_ ? PlanTransition(exit_, random_) : TransitionPlan{};
     // The parent may have changed its size since the view was placed (a window
     // that is maximised late); the old page is redrawn to the area shown now.
     FollowPlacement();
-    photo_ = std::move(photo);
+    pagePhoto_ = page.photo;
+    photoJpeg_ = std::move(photoJpeg);
     exit_ = page.exit;
-    ChangePage(plan);
+    ChangePage(plan, std::move(photo));
+}
+
+// The current page's photograph, decoded once more (it decoded before).
+std::optional<PlacedPhoto> DrawnPageView::PlacePhotoAgain() const {
+    if (!pagePhoto_) return std::nullopt;
+    return PlacePhotoOnPage(photoJpeg_.data(), photoJpeg_.size(), *pagePhoto_);
 }
 
 // From what the screen shows now (the old page, or a transition halfway) to the current page.
-void DrawnPageView::ChangePage(const TransitionPlan& plan) {
-    const bool fromScreen = painter_ && plan.kind != TransitionPlan::Kind::Cut;
-    const PixelImage shown =
-        fromScreen ? painter_->Frame().ToImage() : PixelImage(area_.Width(), area_.Height());
-    painter_ = std::make_unique<TransitionPainter>(shown, RenderPage(photo_, area_), plan);
+void DrawnPageView::ChangePage(const TransitionPlan& plan, std::optional<PlacedPhoto> photo) {
+    if (transitionRunning_) ReportTransition("cut short");
+    if (!painter_ || painter_->Width() != area_.Width() || painter_->Height() != area_.Height()) {
+        painter_ = std::make_unique<TransitionPainter>(area_.Width(), area_.Height());
+    }
+    RenderPage(photo, area_, painter_->NewPage());
+    photo.reset();  // now in the page: its memory goes back before the change takes its own
+    painter_->Begin(plan);
     plan_ = plan;
-    transitionStart_ = GetTickCount64();
+    framePeriodMs_ = 1000 / RefreshRate(window_);
+    if (painter_->MostSteps() > 0) {
+        framePeriodMs_ = std::max(framePeriodMs_, double(plan.durationMs) / painter_->MostSteps());
+    }
+    transitionStartMs_ = NowMs();
+    lastPeriod_ = -1;
+    transitionRunning_ = true;
     KillTimer(window_, kFrameTimer);
     NextFrame();
-    if (plan.kind != TransitionPlan::Kind::Cut) SetTimer(window_, kFrameTimer, kFrameIntervalMs, nullptr);
+    // Never faster than the frame period; a tick that comes early after a
+    // late one (the system catching up) falls into a period that has its
+    // frame, and NextFrame skips it.
+    const auto interval = static_cast<UINT>(std::max<double>(USER_TIMER_MINIMUM, std::ceil(framePeriodMs_)));
+    if (transitionRunning_) SetTimer(window_, kFrameTimer, interval, nullptr);
 }
 
 void DrawnPageView::NextFrame() {
-    if (!painter_) return;
-    const double progress =
-        TransitionProgress(plan_, static_cast<std::int64_t>(GetTickCount64() - transitionStart_));
+    if (!painter_ || !transitionRunning_) return;
+    const double elapsedMs = NowMs() - transitionStartMs_;
+    const double progress = TransitionProgress(plan_, static_cast<std::int64_t>(elapsedMs));
+    const auto period = static_cast<std::int64_t>(elapsedMs / framePeriodMs_);
+    if (period == lastPeriod_ && progress < 1.0) return;
+    lastPeriod_ = period;
     painter_->DrawFrame(progress);
-    if (progress >= 1.0) KillTimer(window_, kFrameTimer);
-    InvalidateRect(window_, nullptr, FALSE);
-    UpdateWindow(window_);
+    const PixelRect& changed = painter_->Changed();
+    if (!changed.Empty()) {
+        // Straight to the window, without a paint cycle's round trips to the system.
+        const HDC dc = GetDC(window_);
+        CopyFrameTo(dc, {area_.left + changed.left, area_.top + changed.top, area_.left + changed.right,
+                         area_.top + changed.bottom});
+        ReleaseDC(window_, dc);
+    }
+    log_.FrameDue(NowMs(), !changed.Empty());
+    if (progress >= 1.0) {
+        KillTimer(window_, kFrameTimer);
+        ReportTransition("done");
+    }
+}
+
+// One debug line per page change (see TransitionLog): under Wine it shows
+// with WINEDEBUG=+debugstr, on Windows in any debug-output viewer.
+void DrawnPageView::ReportTransition(const char* how) {
+    transitionRunning_ = false;
+    if (!logPending_) return;
+    logPending_ = false;
+    const std::string line = "Solquera view: " + log_.Summary(EffectName(plan_)) + ", " + how + "\n";
+    OutputDebugStringA(line.c_str());
 }
 
 // A new size or place shows the current page at once, without a transition.
@@ -189,20 +291,27 @@ void DrawnPageView::FollowPlacement() {
     const PixelRect area = ShownArea();
     if (area == area_) return;
     area_ = area;
-    if (painter_) ChangePage(TransitionPlan{});
+    if (painter_) ChangePage(TransitionPlan{}, PlacePhotoAgain());
+}
+
+// The part of the frame inside `part` (client coordinates).
+void DrawnPageView::CopyFrameTo(HDC dc, const PixelRect& part) {
+    const PixelRect shown = Intersection(part, area_);
+    if (shown.Empty()) return;
+    painter_->CopyTo(
+        dc,
+        {shown.left - area_.left, shown.top - area_.top, shown.right - area_.left, shown.bottom - area_.top},
+        {area_.left, area_.top});
 }
 
 void DrawnPageView::Paint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
     if (painter_) {
-        const DibSection& frame = painter_->Frame();
-        BitBlt(dc, area_.left, area_.top, frame.Width(), frame.Height(), frame.Dc(), 0, 0, SRCCOPY);
-        ExcludeClipRect(dc, area_.left, area_.top, area_.left + frame.Width(), area_.top + frame.Height());
+        CopyFrameTo(dc, {paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom});
+        ExcludeClipRect(dc, area_.left, area_.top, area_.left + area_.Width(), area_.top + area_.Height());
     }
-    RECT client;
-    GetClientRect(window_, &client);
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    FillRect(dc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EndPaint(window_, &paint);
 }
 

@@ -39,10 +39,3 @@ DibSection::~DibSection() {
     DeleteObject(bitmap_);
     DeleteDC(dc_);
 }
-
-PixelImage DibSection::ToImage() const {
-    GdiFlush();
-    PixelImage image(width_, height_);
-    std::copy(pixels_, pixels_ + PixelCount(), image.pixels.begin());
-    return image;
-}

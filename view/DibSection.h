@@ -28,8 +28,6 @@ public:
         return static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_);
     }
 
-    PixelImage ToImage() const;
-
 private:
     std::int32_t width_;
     std::int32_t height_;

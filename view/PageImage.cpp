@@ -24,15 +24,31 @@ PlacedPhoto PlacePhotoOnPage(const void* jpeg, std::size_t size, const PagePhoto
     return placed;
 }
 
-PixelImage RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area) {
-    PixelImage page(area.Width(), area.Height(), kBlack);
-    if (!photo || photo->picture.pixels.empty()) return page;
-    const PixelRect drawn = Intersection(Intersection(photo->placement, photo->clip), area);
-    if (drawn.Empty()) return page;
-    for (std::int32_t y = drawn.top; y < drawn.bottom; ++y) {
+void RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area, PixelImage& page) {
+    page.width = area.Width();
+    page.height = area.Height();
+    page.pixels.resize(static_cast<std::size_t>(page.width) * static_cast<std::size_t>(page.height));
+    PixelRect drawn;
+    if (photo && !photo->picture.pixels.empty()) {
+        drawn = Intersection(Intersection(photo->placement, photo->clip), area);
+    }
+    // Every pixel once: black where the photograph is not.
+    for (std::int32_t y = area.top; y < area.bottom; ++y) {
+        std::uint32_t* row = page.Row(y - area.top);
+        if (y < drawn.top || y >= drawn.bottom) {
+            std::fill(row, row + page.width, kBlack);
+            continue;
+        }
         const std::uint32_t* from =
             photo->picture.Row(y - photo->placement.top) + (drawn.left - photo->placement.left);
-        std::copy(from, from + drawn.Width(), page.Row(y - area.top) + (drawn.left - area.left));
+        std::fill(row, row + (drawn.left - area.left), kBlack);
+        std::copy(from, from + drawn.Width(), row + (drawn.left - area.left));
+        std::fill(row + (drawn.right - area.left), row + page.width, kBlack);
     }
+}
+
+PixelImage RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area) {
+    PixelImage page;
+    RenderPage(photo, area, page);
     return page;
 }

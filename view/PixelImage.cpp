@@ -3,16 +3,11 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <utility>
+
+#include "view/PixelBlend.h"
 
 namespace {
-
-// Weights in 1/256: blends two pixels, red and blue in one multiplication, green in another.
-std::uint32_t Blend(std::uint32_t a, std::uint32_t b, std::uint32_t weightOfB) {
-    const std::uint32_t weightOfA = 256 - weightOfB;
-    const std::uint32_t redBlue = ((a & 0xFF00FFu) * weightOfA + (b & 0xFF00FFu) * weightOfB) >> 8;
-    const std::uint32_t green = ((a & 0x00FF00u) * weightOfA + (b & 0x00FF00u) * weightOfB) >> 8;
-    return (redBlue & 0xFF00FFu) | (green & 0x00FF00u) | 0xFF000000u;
-}
 
 // For each target position the lower source position and the weight of the one after it.
 struct Sample {
@@ -40,21 +35,27 @@ PixelImage ScalePixelImage(const PixelImage& source, std::int32_t width, std::in
     const std::vector<Sample> across = Samples(source.width, width);
     const std::vector<Sample> down = Samples(source.height, height);
     PixelImage result(width, height);
+    // Source rows scaled across, kept while the rows below still need them:
+    // enlarging reads each source row for several target rows.
     std::vector<std::uint32_t> upperRow(static_cast<std::size_t>(width));
     std::vector<std::uint32_t> lowerRow(static_cast<std::size_t>(width));
+    std::int32_t upperY = -1;
+    std::int32_t lowerY = -1;
     const auto scaleRow = [&](std::int32_t y, std::vector<std::uint32_t>& row) {
         const std::uint32_t* line = source.Row(y);
         for (std::size_t x = 0; x < row.size(); ++x) {
-            row[x] = Blend(line[across[x].lower], line[across[x].upper], across[x].weight);
+            row[x] = MixPixel(line[across[x].lower], line[across[x].upper], across[x].weight);
         }
     };
     for (std::int32_t y = 0; y < height; ++y) {
         const Sample& s = down[static_cast<std::size_t>(y)];
-        scaleRow(s.lower, upperRow);
-        scaleRow(s.upper, lowerRow);
-        std::uint32_t* target = result.Row(y);
-        for (std::size_t x = 0; x < upperRow.size(); ++x)
-            target[x] = Blend(upperRow[x], lowerRow[x], s.weight);
+        if (s.lower == lowerY) {
+            std::swap(upperRow, lowerRow);
+            std::swap(upperY, lowerY);
+        }
+        if (s.lower != upperY) scaleRow(upperY = s.lower, upperRow);
+        if (s.upper != lowerY) scaleRow(lowerY = s.upper, lowerRow);
+        MixPixels(upperRow.data(), lowerRow.data(), result.Row(y), upperRow.size(), s.weight);
     }
     return result;
 }

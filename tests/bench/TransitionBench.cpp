@@ -1,6 +1,7 @@
 // Prints what the built-in view's work costs on this machine: decoding a
-// photograph in full and scaled down, and one frame of each effect at full
-// screen and preview size, drawn and copied to a window on the screen.
+// photograph in full and scaled down, the set-up of a new photograph step by
+// step, and one frame of each effect at full screen and preview size, drawn
+// and copied (what it changed) to a window on the screen.
 // Usage: transition_bench [photo.jpg]   (the screen must be 1920 x 1080 or larger)
 #include <windows.h>
 
@@ -11,6 +12,7 @@
 #include <functional>
 #include <iterator>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,13 +55,6 @@ void BenchDecoding(const std::string& jpeg) {
         const double ms = MillisecondsOf([&] { DecodeJpegScaled(jpeg.data(), jpeg.size(), row.wanted); }, 20);
         std::printf("  %-26s 1/%d  %7.2f ms\n", row.what, scale, ms);
     }
-    PagePhoto photo;
-    photo.fit = PhotoFit::Height;
-    for (const auto& [width, height] : {std::pair{1920, 1080}, {152, 112}}) {
-        photo.cell = {width, height};
-        const double ms = MillisecondsOf([&] { PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo); }, 10);
-        std::printf("  decoded and sized for %4d x %4d: %7.2f ms\n", width, height, ms);
-    }
 }
 
 HWND ShowTarget(int width, int height) {
@@ -74,6 +69,58 @@ HWND ShowTarget(int width, int height) {
     MSG message;
     while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
     return window;
+}
+
+// What the view does between being handed a page and showing its first
+// frame, step by step, for a fade from another photograph.
+void BenchSetUp(const std::string& jpeg, int width, int height) {
+    PagePhoto photo;
+    photo.cell = {width, height};
+    photo.fit = PhotoFit::Width;
+    const PixelRect area{0, 0, width, height};
+    const PixelImage shown = RenderPage(PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo), area);
+    photo.fit = PhotoFit::Height;
+    const HWND window = ShowTarget(width, height);
+    constexpr int kRuns = 10;
+    const std::optional<PlacedPhoto> placed = PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo);
+    TransitionPainter painter(width, height);
+    double render = 0;
+    double begin = 0;
+    double first = 0;
+    for (int run = 0; run < kRuns; ++run) {
+        painter.NewPage() = shown;
+        painter.Begin({});
+        painter.DrawFrame(1.0);
+        render += MillisecondsOf([&] { RenderPage(placed, area, painter.NewPage()); }, 1);
+        begin += MillisecondsOf([&] { painter.Begin({TransitionPlan::Kind::Fade, 0, 0, 3000}); }, 1);
+        first += MillisecondsOf(
+            [&] {
+                painter.DrawFrame(0.0);
+                const HDC dc = GetDC(window);
+                painter.CopyTo(dc, painter.Changed(), {0, 0});
+                ReleaseDC(window, dc);
+                GdiFlush();
+            },
+            1);
+    }
+    const struct {
+        const char* step;
+        double ms;
+    } steps[] = {
+        {"photograph decoded and sized",
+         MillisecondsOf([&] { PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo); }, kRuns)},
+        {"page rendered", render / kRuns},
+        {"fade begun", begin / kRuns},
+        {"first frame drawn and shown", first / kRuns},
+    };
+    std::printf("\nSet-up of a new photograph at %d x %d, fading in (mean of %d):\n", width, height, kRuns);
+    double total = 0;
+    for (const auto& step : steps) {
+        std::printf("  %-30s %7.2f ms\n", step.step, step.ms);
+        total += step.ms;
+    }
+    std::printf("  %-30s %7.2f ms\n", "in all", total);
+    DestroyWindow(window);
 }
 
 struct Effect {
@@ -96,7 +143,7 @@ std::vector<Effect> Effects() {
     return effects;
 }
 
-// Frame = drawing the transition's next frame and copying it to the window.
+// Frame = drawing the transition's next frame and copying what it changed to the window.
 void BenchFrames(const std::string& jpeg, int width, int height) {
     PagePhoto photo;
     photo.cell = {width, height};
@@ -120,8 +167,7 @@ void BenchFrames(const std::string& jpeg, int width, int height) {
             const double ms = MillisecondsOf(
                 [&] {
                     painter->DrawFrame(double(frame) / kFramesPerTransition);
-                    const DibSection& shown = painter->Frame();
-                    BitBlt(screen, 0, 0, shown.Width(), shown.Height(), shown.Dc(), 0, 0, SRCCOPY);
+                    painter->CopyTo(screen, painter->Changed(), {0, 0});
                     GdiFlush();
                 },
                 1);
@@ -146,6 +192,8 @@ int main(int argc, char** argv) {
         return 1;
     }
     BenchDecoding(jpeg);
+    BenchSetUp(jpeg, 1920, 1080);
+    BenchSetUp(jpeg, 152, 112);
     BenchFrames(jpeg, 1920, 1080);
     BenchFrames(jpeg, 152, 112);
     return 0;
