@@ -30,6 +30,9 @@ bool TickClock(std::int32_t& countdown, std::int32_t& photoIndex, std::vector<st
         --countdown;
         return false;
     }
+    // Ticks come from the window's creation on, the play order only with its
+    // activation: until then there is nothing to advance to.
+    if (order.empty()) return false;
     ++photoIndex;
     if (photoIndex >= static_cast<std::int32_t>(order.size())) {
         photoIndex = 0;
