@@ -134,6 +134,9 @@ TEST(PageReader, PageItCannotReadRaisesAClearError) {
         {head + "<table width=\"9\" height=\"9\"><tr><td width=\"-8\" height=\"8\"><img src=\"x\" "
                 "height=\"100%\">",
          "negative"},
+        {head + "<table width=\"9\" height=\"9\"><tr><td width=\"8\" height=\"2147483647\"><img src=\"x\" "
+                "height=\"100%\">",
+         "the height of <td> is larger than 32768 pixels"},
         {head + "<table width=\"9\"><tr><td width=\"8\" height=\"8\"><img src=\"x\" height=\"100%\">",
          "height of <table> is missing"},
         {head + "<img src=\"x.jpg", "not closed"},
