@@ -23,7 +23,7 @@ bool IsControlColorMessage(UINT msg) {
 
 // Pages, panels and group boxes: what their children report goes to the
 // form, which handles every control of its layout in one place.
-LRESULT CALLBACK ContainerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ContainerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     if (msg == WM_COMMAND || msg == WM_NOTIFY || IsControlColorMessage(msg)) {
         return SendMessageA(GetAncestor(window, GA_ROOT), msg, wParam, lParam);
     }
@@ -75,7 +75,7 @@ void ReleaseButton(HWND window, Graphic& graphic, LPARAM position) {
                  reinterpret_cast<LPARAM>(window));
 }
 
-LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     Graphic* graphic = GraphicOf(window);
     switch (msg) {
         case WM_NCCREATE:
