@@ -99,6 +99,8 @@ LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
         case WM_LBUTTONUP:
             ReleaseButton(window, *graphic, lParam);
             return 0;
+        case WM_LBUTTONDBLCLK:
+            return 0;  // the second press of a double-click: one click is told, not two
         case WM_CAPTURECHANGED:
             graphic->pressed = false;
             return 0;
@@ -121,6 +123,7 @@ void RegisterClasses() {
     windowClass.lpszClassName = kContainerClass;
     RegisterClassA(&windowClass);
     windowClass.lpfnWndProc = GraphicProc;
+    windowClass.style = CS_DBLCLKS;
     windowClass.hbrBackground = nullptr;
     windowClass.lpszClassName = kGraphicClass;
     RegisterClassA(&windowClass);
