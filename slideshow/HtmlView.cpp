@@ -29,10 +29,9 @@ int liveSites = 0;
 
 // The control's window on our side: the container is both its site window and
 // its frame. It needs no document window, menus, borders or accelerators.
-// The control calls these methods from its own code: none may let an
-// exception out, and none raises any.
 // Controls keep references to their site, so it counts its own and may outlive
-// the view that made it.
+// the view that made it. The control calls these methods from its own code:
+// none may let an exception out, and none raises any.
 class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
 public:
     explicit BrowserSite(HWND container) : container_(container) { ++liveSites; }
