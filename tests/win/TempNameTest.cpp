@@ -46,16 +46,4 @@ TEST(MakeTempName, PassesOverNamesWhoseFileWithTheExtensionExists) {
     }
 }
 
-// Without a temp directory (a TMP longer than any path) there is no name:
-// not one made from whatever the last name left behind.
-TEST(MakeTempName, WithoutATempDirectoryGivesNoName) {
-    EXPECT_FALSE(MakeTempName("htm").empty());
-    char saved[MAX_PATH + 1] = "";
-    const DWORD savedLength = GetEnvironmentVariableA("TMP", saved, sizeof saved);
-    SetEnvironmentVariableA("TMP", ("C:\\" + std::string(MAX_PATH, 'x')).c_str());
-    EXPECT_EQ(MakeTempName("htm"), "");
-    SetEnvironmentVariableA("TMP", savedLength ? saved : nullptr);
-    EXPECT_TRUE(TempFiles("ins*.tmp").empty());
-}
-
 }  // namespace
