@@ -1,5 +1,7 @@
 # libjpeg-turbo (6b API) cross-built static from Debian's source package, which
-# scripts/setup.sh unpacks under build/deps. The result is cached in this build tree.
+# scripts/setup.sh unpacks under build/deps. The result is cached in this build
+# tree. LIBJPEG_EXTRA_ARGS adds settings of the including build (the fuzz
+# build's compiler and instrumentation).
 file(GLOB LIBJPEG_SOURCE_DIR LIST_DIRECTORIES true "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-turbo-*")
 list(FILTER LIBJPEG_SOURCE_DIR INCLUDE REGEX "libjpeg-turbo-[0-9.]+$")
 if(NOT LIBJPEG_SOURCE_DIR)
@@ -20,6 +22,8 @@ ExternalProject_Add(libjpeg_turbo
     -DENABLE_SHARED=0
     -DWITH_TURBOJPEG=0
     -DWITH_SIMD=1
+    -DCMAKE_INSTALL_LIBDIR=<INSTALL_DIR>/lib
+    ${LIBJPEG_EXTRA_ARGS}
   BUILD_BYPRODUCTS ${LIBJPEG_LIBRARY}
   UPDATE_COMMAND ""
 )

@@ -40,7 +40,7 @@ public:
     void Tick(const std::vector<std::int32_t>& inUse);
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
     LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     bool Watch(UINT message, WPARAM wParam);
     void Reseed();
@@ -96,10 +96,13 @@ Companion::~Companion() {
     if (window_) DestroyWindow(window_);
 }
 
-LRESULT CALLBACK Companion::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Companion::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     Companion* companion = BoundOwner(window, message, lParam, &Companion::window_);
     if (!companion) return DefWindowProcA(window, message, wParam, lParam);
-    return companion->HandleMessage(message, wParam, lParam);
+    LRESULT result = 0;
+    if (Application::Guard([&] { result = companion->HandleMessage(message, wParam, lParam); }))
+        return result;
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 LRESULT Companion::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -213,13 +216,16 @@ void Companions::Tick(const std::vector<std::int32_t>& slideshowInUse) {
 
 namespace {
 
-BOOL CALLBACK CollectMonitor(HMONITOR handle, HDC, LPRECT, LPARAM context) {
+BOOL CALLBACK CollectMonitor(HMONITOR handle, HDC, LPRECT, LPARAM context) noexcept {
     MONITORINFO info{};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(handle, &info)) {
-        const RECT& area = info.rcMonitor;
+    if (!GetMonitorInfoA(handle, &info)) return TRUE;
+    const RECT& area = info.rcMonitor;
+    try {
         reinterpret_cast<std::vector<Monitor>*>(context)->push_back(
             {{area.left, area.top, area.right, area.bottom}, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+    } catch (...) {
+        return FALSE;  // no memory for the list: the monitors found so far
     }
     return TRUE;
 }

@@ -35,7 +35,8 @@ int liveSites = 0;
 // screen pixels, so the pages, sized in the window's physical pixels, fill
 // it exactly at any DPI.
 // Controls keep references to their site, so it counts its own and may outlive
-// the view that made it.
+// the view that made it. The control calls these methods from its own code:
+// none may let an exception out, and none raises any.
 class BrowserSite final : public IOleClientSite, public IOleInPlaceSite, public IOleInPlaceFrame {
 public:
     explicit BrowserSite(HWND container) : container_(container) { ++liveSites; }
@@ -43,7 +44,7 @@ public:
     BrowserSite& operator=(const BrowserSite&) = delete;
 
     // IUnknown
-    STDMETHODIMP QueryInterface(REFIID iid, void** object) override {
+    STDMETHODIMP QueryInterface(REFIID iid, void** object) noexcept override {
         if (!object) return E_POINTER;
         if (iid == IID_IUnknown || iid == IID_IOleClientSite) {
             *object = static_cast<IOleClientSite*>(this);
@@ -58,40 +59,44 @@ public:
         AddRef();
         return S_OK;
     }
-    STDMETHODIMP_(ULONG) AddRef() override { return ++refs_; }
-    STDMETHODIMP_(ULONG) Release() override {
+    STDMETHODIMP_(ULONG) AddRef() noexcept override { return ++refs_; }
+    STDMETHODIMP_(ULONG) Release() noexcept override {
         const ULONG left = --refs_;
         if (left == 0) delete this;
         return left;
     }
 
     // IOleClientSite
-    STDMETHODIMP SaveObject() override { return E_NOTIMPL; }
-    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** moniker) override {
+    STDMETHODIMP SaveObject() noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP GetMoniker(DWORD, DWORD, IMoniker** moniker) noexcept override {
+        if (!moniker) return E_POINTER;
         *moniker = nullptr;
         return E_NOTIMPL;
     }
-    STDMETHODIMP GetContainer(IOleContainer** container) override {
+    STDMETHODIMP GetContainer(IOleContainer** container) noexcept override {
+        if (!container) return E_POINTER;
         *container = nullptr;
         return E_NOINTERFACE;
     }
-    STDMETHODIMP ShowObject() override { return S_OK; }
-    STDMETHODIMP OnShowWindow(BOOL) override { return S_OK; }
-    STDMETHODIMP RequestNewObjectLayout() override { return E_NOTIMPL; }
+    STDMETHODIMP ShowObject() noexcept override { return S_OK; }
+    STDMETHODIMP OnShowWindow(BOOL) noexcept override { return S_OK; }
+    STDMETHODIMP RequestNewObjectLayout() noexcept override { return E_NOTIMPL; }
 
     // IOleWindow, for both the site and the frame
-    STDMETHODIMP GetWindow(HWND* window) override {
+    STDMETHODIMP GetWindow(HWND* window) noexcept override {
+        if (!window) return E_POINTER;
         *window = container_;
         return S_OK;
     }
-    STDMETHODIMP ContextSensitiveHelp(BOOL) override { return E_NOTIMPL; }
+    STDMETHODIMP ContextSensitiveHelp(BOOL) noexcept override { return E_NOTIMPL; }
 
     // IOleInPlaceSite
-    STDMETHODIMP CanInPlaceActivate() override { return S_OK; }
-    STDMETHODIMP OnInPlaceActivate() override { return S_OK; }
-    STDMETHODIMP OnUIActivate() override { return S_OK; }
+    STDMETHODIMP CanInPlaceActivate() noexcept override { return S_OK; }
+    STDMETHODIMP OnInPlaceActivate() noexcept override { return S_OK; }
+    STDMETHODIMP OnUIActivate() noexcept override { return S_OK; }
     STDMETHODIMP GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position,
-                                  RECT* clip, OLEINPLACEFRAMEINFO* info) override {
+                                  RECT* clip, OLEINPLACEFRAMEINFO* info) noexcept override {
+        if (!frame || !document || !position || !clip || !info) return E_POINTER;
         *frame = this;
         AddRef();
         *document = nullptr;
@@ -103,27 +108,27 @@ public:
         info->cAccelEntries = 0;
         return S_OK;
     }
-    STDMETHODIMP Scroll(SIZE) override { return E_NOTIMPL; }
-    STDMETHODIMP OnUIDeactivate(BOOL) override { return S_OK; }
-    STDMETHODIMP OnInPlaceDeactivate() override { return S_OK; }
-    STDMETHODIMP DiscardUndoState() override { return S_OK; }
-    STDMETHODIMP DeactivateAndUndo() override { return S_OK; }
+    STDMETHODIMP Scroll(SIZE) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP OnUIDeactivate(BOOL) noexcept override { return S_OK; }
+    STDMETHODIMP OnInPlaceDeactivate() noexcept override { return S_OK; }
+    STDMETHODIMP DiscardUndoState() noexcept override { return S_OK; }
+    STDMETHODIMP DeactivateAndUndo() noexcept override { return S_OK; }
     // The container decides the control's size; it fills the container always.
-    STDMETHODIMP OnPosRectChange(LPCRECT) override { return S_OK; }
+    STDMETHODIMP OnPosRectChange(LPCRECT) noexcept override { return S_OK; }
 
     // IOleInPlaceUIWindow
-    STDMETHODIMP GetBorder(LPRECT) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) override { return INPLACE_E_NOTOOLSPACE; }
-    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) override { return S_OK; }
-    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) override { return S_OK; }
+    STDMETHODIMP GetBorder(LPRECT) noexcept override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP RequestBorderSpace(LPCBORDERWIDTHS) noexcept override { return INPLACE_E_NOTOOLSPACE; }
+    STDMETHODIMP SetBorderSpace(LPCBORDERWIDTHS) noexcept override { return S_OK; }
+    STDMETHODIMP SetActiveObject(IOleInPlaceActiveObject*, LPCOLESTR) noexcept override { return S_OK; }
 
     // IOleInPlaceFrame
-    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) override { return E_NOTIMPL; }
-    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) override { return S_OK; }
-    STDMETHODIMP RemoveMenus(HMENU) override { return E_NOTIMPL; }
-    STDMETHODIMP SetStatusText(LPCOLESTR) override { return S_OK; }
-    STDMETHODIMP EnableModeless(BOOL) override { return S_OK; }
-    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) override { return S_FALSE; }
+    STDMETHODIMP InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP SetMenu(HMENU, HOLEMENU, HWND) noexcept override { return S_OK; }
+    STDMETHODIMP RemoveMenus(HMENU) noexcept override { return E_NOTIMPL; }
+    STDMETHODIMP SetStatusText(LPCOLESTR) noexcept override { return S_OK; }
+    STDMETHODIMP EnableModeless(BOOL) noexcept override { return S_OK; }
+    STDMETHODIMP TranslateAccelerator(LPMSG, WORD) noexcept override { return S_FALSE; }
 
 private:
     ~BrowserSite() { --liveSites; }

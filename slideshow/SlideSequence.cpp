@@ -45,6 +45,9 @@ bool TickClock(std::int32_t& countdown, std::int32_t& photoIndex, std::vector<st
         --countdown;
         return false;
     }
+    // Ticks come from the window's creation on, the play order only with its
+    // activation: until then there is nothing to advance to.
+    if (order.empty()) return false;
     AdvancePhotoIndex(photoIndex, order, random, reseed);
     countdown = random.Draw(kCountdownSpread) + kShortestCountdown;
     return true;

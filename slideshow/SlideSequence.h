@@ -32,7 +32,8 @@ void ShuffleOrder(std::vector<std::string>& order, RandomGenerator& random,
 
 // One tick: counts down while the countdown is positive and returns false;
 // otherwise advances photoIndex (shuffling when it runs past the end and
-// wraps to the start), draws the next countdown and returns true.
+// wraps to the start), draws the next countdown and returns true. With an
+// empty order (before the window's activation) nothing advances: false.
 bool TickClock(std::int32_t& countdown, std::int32_t& photoIndex, std::vector<std::string>& order,
                RandomGenerator& random, const std::function<void()>& reseed);
 

@@ -77,7 +77,7 @@ void TSchoner::FormCreate() {
     OldWindowProc = WindowProc;
     SetDoubleBuffered(true);
     if (SaverMode == smPreview) {
-        RECT parent;
+        RECT parent{};  // stays empty should the parent be gone already
         GetWindowRect(ParentWindowHandle(), &parent);
         SetBounds(0, 0, parent.right - parent.left, parent.bottom - parent.top);
     } else {
@@ -92,12 +92,14 @@ void TSchoner::FormCreate() {
 }
 
 void TSchoner::FormActivate() {
+    // The display settings may have closed the preview before it was shown:
+    // after the shutdown nothing is made.
+    if (slideshowStopped) return;
     ReseedFromClock();
     PlayOrder = AscendingPlayOrder();
     PhotoIndex = static_cast<std::int32_t>(PlayOrder.size());
-    POINT cursor;
-    GetCursorPos(&cursor);
-    SavedCursorPos = cursor;
+    // An unread position keeps the stored one.
+    if (POINT cursor; GetCursorPos(&cursor)) SavedCursorPos = cursor;
     PhotoFile = MakeTempName("jpg");
     HtmlFile = MakeTempName("htm");
     ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
@@ -249,6 +251,36 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+// The browser's settings as they were before the slideshow borrowed them.
+void RestoreBrowserSettings() {
+    RestoreNavigationSound();
+    if (PageTransitionsWereOff) DisablePageTransitions();
+}
+
+// Full-screen mode tells the system a saver runs, and hides the cursor for the
+// whole run.
+void EnterSaverMode() {
+    if (SaverMode != smSaver) return;
+    SetScreenSaverRunning(true);
+    ShowCursor(FALSE);
+}
+
+// A slideshow that could not be built (or whose message loop failed) leaves
+// nothing changed: flag lowered, cursor shown, browser settings restored, and
+// no pointer to the window that is gone. Its error is then reported.
+void UndoFailedStart() noexcept {
+    Schoner = nullptr;
+    if (SaverMode == smSaver) {
+        SetScreenSaverRunning(false);
+        ShowCursor(TRUE);
+    }
+    try {
+        RestoreBrowserSettings();
+    } catch (...) {
+        // The error that stopped the start is the one to report.
+    }
+}
+
 }  // namespace
 
 void StopSaver() {
@@ -258,8 +290,7 @@ void StopSaver() {
         Schoner->Timer1->SetEnabled(false);
         Schoner->EndCompanions();
     }
-    RestoreNavigationSound();
-    if (PageTransitionsWereOff) DisablePageTransitions();
+    RestoreBrowserSettings();
     if (Schoner) {
         DeleteTempFile(Schoner->HtmlFile);
         DeleteTempFile(Schoner->PhotoFile);
@@ -269,7 +300,8 @@ void StopSaver() {
 
 std::string MakeTempName(const std::string& extension) {
     char directory[MAX_PATH + 1];
-    GetTempPathA(MAX_PATH, directory);
+    // Without a temp directory there is no name: writing to it fails clearly.
+    if (const DWORD length = GetTempPathA(MAX_PATH, directory); length == 0 || length > MAX_PATH) return {};
     // The system makes "inst<hex>.TMP" unique; the name with our extension
     // must not belong to another file either, which would be overwritten and
     // later deleted. Rejected placeholders stay until a name is found, so
@@ -293,12 +325,14 @@ std::string MakeTempName(const std::string& extension) {
 void StartSaver() {
     // A preview needs its window; without one there is nothing to show in.
     if (SaverMode == smPreview && !IsWindow(ParentWindowHandle())) return;
-    if (SaverMode == smSaver) {
-        SetScreenSaverRunning(true);
-        ShowCursor(FALSE);
+    EnterSaverMode();
+    try {
+        Application::Initialize();
+        TSchoner window;
+        window.ShowModal();
+        while (!Application::Terminated()) Application::HandleMessage();
+    } catch (...) {
+        UndoFailedStart();
+        throw;
     }
-    Application::Initialize();
-    TSchoner window;
-    window.ShowModal();
-    while (!Application::Terminated()) Application::HandleMessage();
 }

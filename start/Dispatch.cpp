@@ -23,14 +23,16 @@ void RunModeEntry() {
 
 }  // namespace
 
-int RunProcess() {
+int RunProcess() noexcept {
     try {
         ParseCommandLine();
         RunModeEntry();
-    } catch (const Error& error) {
-        // Errors inside windows are reported by the message dispatch; only
-        // one raised before any window exists arrives here.
-        ReportFatalError(error);
+    } catch (...) {
+        // Errors inside windows are reported by the message dispatch; what
+        // arrives here was raised before any window existed, or outside every
+        // handler (memory that ran out in a message loop, a slideshow that
+        // could not be built).
+        ReportFatalException();
         return 1;
     }
     return 0;

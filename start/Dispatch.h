@@ -2,5 +2,6 @@
 #pragma once
 
 // Parses the command line and runs the chosen mode to its end. Returns the
-// process's exit code: 0, or 1 after reporting a malformed command line.
-int RunProcess();
+// process's exit code: 0, or 1 after the fatal report of whatever exception
+// escaped (a malformed command line, for one).
+int RunProcess() noexcept;

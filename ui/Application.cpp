@@ -2,6 +2,10 @@
 
 #include <objbase.h>
 
+#include <cstdio>
+#include <exception>
+#include <string_view>
+
 #include "ui/ErrorReport.h"
 #include "ui/Form.h"
 
@@ -28,7 +32,7 @@ void Dispatch(const MSG& message) {
     if (Form* form = Form::DialogKeysFormOf(message.hwnd)) form->ShowEnterButton();
 }
 
-LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     return DefWindowProcA(window, msg, wParam, lParam);
 }
 
@@ -72,18 +76,18 @@ bool Terminated() {
     return quitSeen;
 }
 
-void ShowException(const std::exception& error) {
-    MessageBoxA(GetActiveWindow(), WithFinalPeriod(error.what()).c_str(), kTitle, MB_OK | MB_ICONSTOP);
-}
-
-bool Guard(const std::function<void()>& handler) {
+void ShowCurrentException() noexcept {
+    // Formatted without allocating: the error may be that memory ran out.
+    char text[1024];
     try {
-        handler();
-        return true;
+        throw;
     } catch (const std::exception& error) {
-        ShowException(error);
-        return false;
+        const std::string_view message = error.what();
+        std::snprintf(text, sizeof text, "%s%s", error.what(), message.ends_with('.') ? "" : ".");
+    } catch (...) {
+        std::snprintf(text, sizeof text, "%s.", kUnknownExceptionMessage);
     }
+    MessageBoxA(GetActiveWindow(), text, kTitle, MB_OK | MB_ICONSTOP);
 }
 
 }  // namespace Application

@@ -4,9 +4,6 @@
 
 #include <windows.h>
 
-#include <exception>
-#include <functional>
-
 namespace Application {
 
 inline constexpr const char* kTitle = "Solquera";
@@ -30,12 +27,26 @@ void ProcessMessages();
 // True once the quit message has been seen by any loop of the thread.
 bool Terminated();
 
-// The default error handling: the error's text in a message box with a
-// stop icon, titled with the application's title.
-void ShowException(const std::exception& error);
+// The default error handling, for the exception being handled (call it in a
+// catch block): its text in a message box with a stop icon, titled with the
+// application's title. An exception that is no standard one has no text of
+// its own and is reported as unknown.
+void ShowCurrentException() noexcept;
 
-// Runs an event handler; an error escaping it is shown by ShowException and
-// the program goes on. False when the handler failed.
-bool Guard(const std::function<void()>& handler);
+// Runs an event handler; any exception escaping it is shown by
+// ShowCurrentException and the program goes on. False when the handler failed.
+// Every function the system calls runs its handlers through here: an exception
+// must not unwind through the system's frames, which the shipped 32-bit build
+// cannot do.
+template <typename Handler>
+bool Guard(Handler&& handler) noexcept {
+    try {
+        handler();
+        return true;
+    } catch (...) {
+        ShowCurrentException();
+        return false;
+    }
+}
 
 }  // namespace Application

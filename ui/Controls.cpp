@@ -23,7 +23,7 @@ bool IsControlColorMessage(UINT msg) {
 
 // Pages, panels and group boxes: what their children report goes to the
 // form, which handles every control of its layout in one place.
-LRESULT CALLBACK ContainerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ContainerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     if (msg == WM_COMMAND || msg == WM_NOTIFY || IsControlColorMessage(msg)) {
         return SendMessageA(GetAncestor(window, GA_ROOT), msg, wParam, lParam);
     }
@@ -83,7 +83,7 @@ void ReleaseButton(HWND window, Graphic& graphic, LPARAM position) {
                  reinterpret_cast<LPARAM>(window));
 }
 
-LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     Graphic* graphic = GraphicOf(window);
     switch (msg) {
         case WM_NCCREATE:
@@ -107,6 +107,8 @@ LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam
         case WM_LBUTTONUP:
             ReleaseButton(window, *graphic, lParam);
             return 0;
+        case WM_LBUTTONDBLCLK:
+            return 0;  // the second press of a double-click: one click is told, not two
         case WM_CAPTURECHANGED:
             graphic->pressed = false;
             return 0;
@@ -129,6 +131,7 @@ void RegisterClasses() {
     windowClass.lpszClassName = kContainerClass;
     RegisterClassA(&windowClass);
     windowClass.lpfnWndProc = GraphicProc;
+    windowClass.style = CS_DBLCLKS;
     windowClass.hbrBackground = nullptr;
     windowClass.lpszClassName = kGraphicClass;
     RegisterClassA(&windowClass);

@@ -15,3 +15,6 @@ std::string FormatFatalReport(std::string_view typeName, std::string_view module
                               std::uintptr_t codeAddress, std::string_view message);
 
 inline constexpr const char* kFatalReportTitle = "Anwendungsfehler";
+
+// The message of an exception that is no standard one and so brings none.
+inline constexpr const char* kUnknownExceptionMessage = "Unbekannte Ausnahme";

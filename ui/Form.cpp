@@ -40,11 +40,17 @@ struct DisabledWindows {
     std::vector<HWND> windows;
 };
 
-BOOL CALLBACK DisableOther(HWND window, LPARAM context) {
+// A window is disabled only once it is recorded for enabling again; when no
+// more can be recorded, the rest stay enabled.
+BOOL CALLBACK DisableOther(HWND window, LPARAM context) noexcept {
     auto& disabled = *reinterpret_cast<DisabledWindows*>(context);
     if (window != disabled.modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
+        try {
+            disabled.windows.push_back(window);
+        } catch (...) {
+            return FALSE;
+        }
         EnableWindow(window, FALSE);
-        disabled.windows.push_back(window);
     }
     return TRUE;
 }
@@ -101,18 +107,20 @@ void Form::RunCreateHandler() {
     Application::Guard([this] { OnCreate(); });
 }
 
-LRESULT CALLBACK Form::StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK Form::StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     Form* form = BoundOwner(window, msg, lParam, &Form::handle_);
     if (!form) return DefWindowProcA(window, msg, wParam, lParam);
     return form->Receive(msg, wParam, lParam);
 }
 
-LRESULT Form::Receive(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT Form::Receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     Message message{msg, wParam, lParam};
-    // A copy: the handler may replace itself while it runs.
-    const MessageHandler handler = WindowProc;
-    if (!Application::Guard([&] { handler(message); })) message.result = 0;
-    return message.result;
+    const bool handled = Application::Guard([&] {
+        // A copy: the handler may replace itself while it runs.
+        const MessageHandler handler = WindowProc;
+        handler(message);
+    });
+    return handled ? message.result : 0;
 }
 
 void Form::DefaultHandler(Message& message) {

@@ -119,8 +119,8 @@ protected:
     void SetDialogKeys(HWND defaultButton, HWND firstFocus, HWND pageControl);
 
 private:
-    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT Receive(UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
+    LRESULT Receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
     void Paint();
     void FitToScreen(MINMAXINFO& info) const;
     void CoverMonitor();

@@ -1,6 +1,7 @@
 #include "ui/Jpeg.h"
 
 #include <csetjmp>
+#include <cstdio>
 #include <string>
 
 #include <jpeglib.h>
@@ -27,6 +28,29 @@ void EscapeOnError(j_common_ptr decoder) {
 // Warnings and traces would go to stderr, which a windowed program lacks.
 void IgnoreMessage(j_common_ptr, int) {}
 
+// What a file may make the decoder do. Any program of the user can rewrite the
+// photo file the view decodes; our own pictures stay far below these bounds.
+constexpr unsigned long long kLargestDecodedImage = 1ull << 26;  // pixels, before scaling
+constexpr long kDecoderMemoryBytes = 512l << 20;
+constexpr int kMostScans = 1000;  // a progressive file needs about ten
+
+// Fails the decoding with our own message, the way libjpeg fails it. The
+// message is formatted in place: the jump would skip a string's destructor.
+template <typename... Values>
+[[noreturn]] void Fail(j_common_ptr decoder, const char* format, Values... values) {
+    auto* manager = reinterpret_cast<ErrorManager*>(decoder->err);
+    std::snprintf(manager->message, sizeof manager->message, format, values...);
+    std::longjmp(manager->escape, 1);
+}
+
+// Each scan of a progressive file passes over the whole image: a file of
+// countless tiny scans would keep the decoder busy for minutes.
+void LimitScans(j_common_ptr decoder) {
+    if (reinterpret_cast<j_decompress_ptr>(decoder)->input_scan_number > kMostScans) {
+        Fail(decoder, "Too many scans (more than %d)", kMostScans);
+    }
+}
+
 [[noreturn]] __attribute__((noinline)) void RaiseJpegError(const ErrorManager& manager) {
     throw Error("JpegError", std::string("JPEG-Fehler: ") + manager.message, __builtin_return_address(0));
 }
@@ -37,6 +61,8 @@ void IgnoreMessage(j_common_ptr, int) {}
 bool Run(const void* data, std::size_t size, const JpegTarget* target, ErrorManager& manager,
          PixelSize& header) {
     jpeg_decompress_struct decoder;
+    jpeg_progress_mgr progress{};
+    progress.progress_monitor = LimitScans;
     decoder.err = jpeg_std_error(&manager.base);
     manager.base.error_exit = EscapeOnError;
     manager.base.emit_message = IgnoreMessage;
@@ -50,6 +76,13 @@ bool Run(const void* data, std::size_t size, const JpegTarget* target, ErrorMana
     header = {static_cast<std::int32_t>(decoder.image_width),
               static_cast<std::int32_t>(decoder.image_height)};
     if (target) {
+        if (static_cast<unsigned long long>(decoder.image_width) * decoder.image_height >
+            kLargestDecodedImage) {
+            Fail(reinterpret_cast<j_common_ptr>(&decoder), "Image of %u x %u pixels is too large to decode",
+                 decoder.image_width, decoder.image_height);
+        }
+        decoder.mem->max_memory_to_use = kDecoderMemoryBytes;
+        decoder.progress = &progress;
         decoder.scale_num = 1;
         decoder.scale_denom = static_cast<unsigned int>(target->scaleDenominator);
         decoder.out_color_space = target->bytesPerPixel == 4 ? JCS_EXT_BGRX : JCS_EXT_BGR;

@@ -35,7 +35,7 @@ void Timer::SetEnabled(bool enabled) {
     }
 }
 
-void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) {
+void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) noexcept {
     const auto found = LiveTimers().find(id);
     if (found != LiveTimers().end()) Application::Guard(found->second->onTimer_);
 }

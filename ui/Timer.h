@@ -18,7 +18,7 @@ public:
     bool Enabled() const { return id_ != 0; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD);
+    static void CALLBACK Tick(HWND, UINT, UINT_PTR id, DWORD) noexcept;
 
     UINT interval_;
     std::function<void()> onTimer_;

@@ -16,7 +16,8 @@ struct PlacedPhoto {
 };
 
 // Decodes the photograph (JPEG bytes) for the page's photo element. Raises an
-// Error when the bytes are not a readable JPEG image.
+// Error when the bytes are not a readable JPEG image, or when the page would
+// show the photograph larger than 2^26 pixels.
 PlacedPhoto PlacePhotoOnPage(const void* jpeg, std::size_t size, const PagePhoto& photo);
 
 // The part `area` (page coordinates) of the page, as a picture of the area's

@@ -108,13 +108,19 @@ std::int32_t ParseInteger(std::string_view text, std::string_view what) {
     return value;
 }
 
-// A size in pixels: a whole number, not negative.
+// No screen is larger; sizes computed from a page stay well within 32 bits.
+constexpr std::int32_t kLargestPageSide = 32768;
+
+// A size in pixels: a whole number, not negative, not beyond any screen.
 std::int32_t ParsePixels(const Tag& tag, std::string_view attribute) {
     const std::string what = "the " + std::string(attribute) + " of <" + std::string(tag.name) + ">";
     const auto value = Attribute(tag, attribute);
     if (!value) RaisePageError(what + " is missing");
     const std::int32_t pixels = ParseInteger(*value, what);
     if (pixels < 0) RaisePageError(what + " is negative");
+    if (pixels > kLargestPageSide) {
+        RaisePageError(what + " is larger than " + std::to_string(kLargestPageSide) + " pixels");
+    }
     return pixels;
 }
 

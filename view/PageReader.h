@@ -34,5 +34,6 @@ struct PageContent {
 
 // Raises an Error naming what is wrong when the text is not a page of ours:
 // no html element, a malformed exit tag, a photograph without its table,
-// cell, source or fit attribute, or a size that is not a number.
+// cell, source or fit attribute, or a size that is not a number or is
+// larger than 32768 pixels.
 PageContent ReadPage(std::string_view text);

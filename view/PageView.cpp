@@ -1,5 +1,6 @@
 #include "view/PageView.h"
 
+#include "ui/Application.h"
 #include "ui/WindowBinding.h"
 
 namespace {
@@ -26,10 +27,15 @@ bool PageView::CreateViewWindow(const char* className, HBRUSH background, DWORD 
     return window_ != nullptr;
 }
 
-LRESULT CALLBACK PageView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK PageView::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {
     PageView* view = BoundOwner(window, message, lParam, &PageView::window_);
     if (!view) return DefWindowProcA(window, message, wParam, lParam);
-    return view->HandleMessage(window, message, wParam, lParam);
+    LRESULT result = 0;
+    if (Application::Guard([&] { result = view->HandleMessage(window, message, wParam, lParam); }))
+        return result;
+    // The view's handling failed and was reported; the system's own keeps the
+    // window sound (a paint request is answered, a move completed).
+    return DefWindowProcA(window, message, wParam, lParam);
 }
 
 void PageView::SetLeft(int left) {

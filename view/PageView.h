@@ -37,7 +37,9 @@ protected:
     // not a tab stop). Its messages go to HandleMessage. False when it cannot
     // be made.
     bool CreateViewWindow(const char* className, HBRUSH background, DWORD exStyle, DWORD style, HWND parent);
-    // What the view does not handle goes on to DefWindowProcA.
+    // What the view does not handle goes on to DefWindowProcA. An exception
+    // escaping it is shown in the application's error box, and the message
+    // gets the system's default handling instead.
     virtual LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) = 0;
 
     // The view's own child window; null once it has been destroyed, after
@@ -45,5 +47,5 @@ protected:
     HWND window_ = nullptr;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 };

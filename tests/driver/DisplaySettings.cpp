@@ -211,6 +211,32 @@ void AcknowledgeErrorBox(const SaverProcess& saver, const std::string& message) 
     ASSERT_TRUE(ClickButton(GetDlgItem(box, IDOK)));
 }
 
+OwnMessageBoxAnswer::OwnMessageBoxAnswer() : thread_([this] { Answer(); }) {}
+
+OwnMessageBoxAnswer::~OwnMessageBoxAnswer() {
+    Wait();
+}
+
+void OwnMessageBoxAnswer::Wait() {
+    if (thread_.joinable()) thread_.join();
+}
+
+void OwnMessageBoxAnswer::Answer() {
+    WindowSearch search{GetCurrentProcessId(), "#32770", {}};
+    WaitUntil([&] {
+        search.found.clear();
+        EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+        std::erase_if(search.found, [](HWND window) { return !IsWindowVisible(window); });
+        return !search.found.empty();
+    });
+    if (search.found.empty()) return;
+    const HWND box = search.found.front();
+    seen_ = true;
+    caption_ = WindowText(box);
+    text_ = MessageBoxText(box);
+    ClickButton(GetDlgItem(box, IDOK));
+}
+
 std::string TempDirectory() {
     char path[MAX_PATH + 1];
     GetTempPathA(MAX_PATH, path);

@@ -12,6 +12,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <thread>
 #include <vector>
 
 // How long a test waits for something the saver does at once.
@@ -92,6 +93,30 @@ bool PressButton(HWND dialog, const char* caption);
 
 // The text a message box shows (its non-icon static control).
 std::string MessageBoxText(HWND box);
+
+// Answers the next message box the test's own process shows (the box holds
+// up the thread that shows it): a thread of its own waits for it, reads it
+// and presses OK. Wait() returns once that is done, or when no box came.
+class OwnMessageBoxAnswer {
+public:
+    OwnMessageBoxAnswer();
+    ~OwnMessageBoxAnswer();
+    OwnMessageBoxAnswer(const OwnMessageBoxAnswer&) = delete;
+    OwnMessageBoxAnswer& operator=(const OwnMessageBoxAnswer&) = delete;
+
+    void Wait();
+    bool Seen() const { return seen_; }
+    const std::string& Caption() const { return caption_; }
+    const std::string& Text() const { return text_; }
+
+private:
+    void Answer();
+
+    std::thread thread_;
+    bool seen_ = false;
+    std::string caption_;
+    std::string text_;
+};
 
 // Waits for the box in which the application reports an error it caught
 // (caption "Solquera", the message with a final full stop), checks it, and

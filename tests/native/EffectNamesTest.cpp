@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <iterator>
 #include <set>
 #include <string>
 
 #include "config/EffectNames.h"
+#include "view/RevealPatterns.h"
 
 namespace {
 
@@ -19,12 +21,44 @@ TEST(EffectNames, EveryEffectHasItsOwnLabel) {
     }
 }
 
-TEST(EffectNames, NamedEffectsStandAtTheirNumbers) {
-    EXPECT_STREQ(kEffectLabels[0], "Box in");
-    EXPECT_STREQ(kEffectLabels[12], "Random dissolve");
-    EXPECT_STREQ(kEffectLabels[22], "Random bars vertical");
-    EXPECT_STREQ(kEffectLabels[kFadeEffect], "Fade");
-    EXPECT_STREQ(kEffectLabels[kRandomEffect], "Random");
+// The dialog lists the labels by effect number, and an effect number below
+// 23 is the reveal pattern of that number: each label must name the pattern
+// whose geometry the reveal tests hold to that name.
+TEST(EffectNames, EachLabelNamesThePatternOfItsNumber) {
+    const struct {
+        std::int32_t effect;
+        const char* label;
+    } rows[] = {
+        {kBoxIn, "Box in"},
+        {kBoxOut, "Box out"},
+        {kCircleIn, "Circle in"},
+        {kCircleOut, "Circle out"},
+        {kWipeUp, "Wipe up"},
+        {kWipeDown, "Wipe down"},
+        {kWipeRight, "Wipe right"},
+        {kWipeLeft, "Wipe left"},
+        {kVerticalBlinds, "Vertical blinds"},
+        {kHorizontalBlinds, "Horizontal blinds"},
+        {kCheckerboardAcross, "Checkerboard across"},
+        {kCheckerboardDown, "Checkerboard down"},
+        {kRandomDissolve, "Random dissolve"},
+        {kSplitVerticalIn, "Split vertical in"},
+        {kSplitVerticalOut, "Split vertical out"},
+        {kSplitHorizontalIn, "Split horizontal in"},
+        {kSplitHorizontalOut, "Split horizontal out"},
+        {kStripsLeftDown, "Strips left down"},
+        {kStripsLeftUp, "Strips left up"},
+        {kStripsRightDown, "Strips right down"},
+        {kStripsRightUp, "Strips right up"},
+        {kRandomBarsHorizontal, "Random bars horizontal"},
+        {kRandomBarsVertical, "Random bars vertical"},
+        {kFadeEffect, "Fade"},
+        {kRandomEffect, "Random"},
+    };
+    static_assert(std::size(rows) == kEffectCount);
+    for (const auto& row : rows)
+        EXPECT_STREQ(kEffectLabels[row.effect], row.label) << "effect " << row.effect;
+    EXPECT_EQ(kFadeEffect, kRevealPatternCount);
     EXPECT_EQ(kDefaultEffect, kFadeEffect);
 }
 

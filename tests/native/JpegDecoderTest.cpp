@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <iterator>
 #include <vector>
 
 #include "TestJpeg.h"
@@ -68,6 +70,28 @@ TEST(JpegDecoder, DataThatIsNoJpegRaisesTheDecodersMessage) {
         }
     }
     EXPECT_THROW(DecodeJpeg24(nullptr, 0), Error);
+}
+
+// A progressive file whose last scan comes again and again: each scan passes
+// over the whole image, so countless scans would keep the decoder busy for
+// minutes. Past a thousand the file is refused.
+TEST(JpegDecoder, AFileOfCountlessScansIsRefused) {
+    Bytes file = testjpeg::EncodePixels(16, 16, 1, Bytes(256, 90), 90, true);
+    // The last scan: its SOS marker up to the end-of-image marker.
+    const unsigned char sos[] = {0xFF, 0xDA};
+    const auto last = std::find_end(file.begin(), file.end(), std::begin(sos), std::end(sos));
+    ASSERT_NE(last, file.end());
+    const Bytes scan(last, file.end() - 2);
+    Bytes many(file.begin(), file.end() - 2);
+    for (int i = 0; i < 1000; ++i) many.insert(many.end(), scan.begin(), scan.end());
+    many.insert(many.end(), {0xFF, 0xD9});
+    try {
+        DecodeJpeg24(many.data(), many.size());
+        ADD_FAILURE() << "a file of 1001 scans was decoded";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.what(), "JPEG-Fehler: Too many scans (more than 1000)");
+    }
+    EXPECT_EQ(DecodeJpeg24(file.data(), file.size()).width, 16) << "the file itself decodes";
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // Decoding, scaling and placing the photograph of a page.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 #include <optional>
 #include <string>
 
@@ -83,6 +85,41 @@ TEST(ScaledJpeg, UnreadableDataRaisesTheDecodersError) {
             ADD_FAILURE() << "no error for " << bytes.size() << " bytes";
         } catch (const Error& error) {
             EXPECT_EQ(std::string(error.what()).rfind("JPEG-Fehler: ", 0), 0u) << error.what();
+        }
+    }
+}
+
+// Any program of the user can rewrite the page and photo files: a photograph
+// that claims to be huge, or a page that would show it far larger than any
+// screen, is refused with an error before anything that large is allocated.
+TEST(PageImage, HugePhotographsAreRefusedBeforeTheyAreDecoded) {
+    auto huge = testjpeg::Solid(16, 16, {1, 2, 3});
+    const unsigned char baselineFrame[] = {0xFF, 0xC0};
+    const auto frame =
+        std::search(huge.begin(), huge.end(), std::begin(baselineFrame), std::end(baselineFrame));
+    ASSERT_NE(frame, huge.end());
+    const unsigned char sides[] = {0x4E, 0x20, 0x4E, 0x20};  // height and width: 20000
+    std::copy(std::begin(sides), std::end(sides), frame + 5);
+    EXPECT_EQ(ReadJpegSize(huge.data(), huge.size()).width, 20000);
+    const struct {
+        std::vector<unsigned char> jpeg;
+        PhotoFit fit;
+        std::string says;
+    } rows[] = {
+        {huge, PhotoFit::Width, "JPEG-Fehler: Image of 20000 x 20000 pixels is too large to decode"},
+        {testjpeg::Solid(8192, 1, {1, 2, 3}), PhotoFit::Height,
+         "its photograph would be 917504 x 112 pixels"},
+    };
+    for (const auto& row : rows) {
+        PagePhoto photo;
+        photo.fit = row.fit;
+        photo.table = {153, 113};
+        photo.cell = {152, 112};
+        try {
+            PlacePhotoOnPage(row.jpeg.data(), row.jpeg.size(), photo);
+            ADD_FAILURE() << "no error: " << row.says;
+        } catch (const Error& error) {
+            EXPECT_NE(std::string(error.what()).find(row.says), std::string::npos) << error.what();
         }
     }
 }

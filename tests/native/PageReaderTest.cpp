@@ -134,6 +134,9 @@ TEST(PageReader, PageItCannotReadRaisesAClearError) {
         {head + "<table width=\"9\" height=\"9\"><tr><td width=\"-8\" height=\"8\"><img src=\"x\" "
                 "height=\"100%\">",
          "negative"},
+        {head + "<table width=\"9\" height=\"9\"><tr><td width=\"8\" height=\"2147483647\"><img src=\"x\" "
+                "height=\"100%\">",
+         "the height of <td> is larger than 32768 pixels"},
         {head + "<table width=\"9\"><tr><td width=\"8\" height=\"8\"><img src=\"x\" height=\"100%\">",
          "height of <table> is missing"},
         {head + "<img src=\"x.jpg", "not closed"},
@@ -164,6 +167,7 @@ TEST(PhotoPlacement, FillsTheCellsHeightOrWidthCentred) {
         {PhotoFit::Width, 800, 600, 1024, 768, {0, 0, 800, 600}},
         {PhotoFit::Height, 1024, 768, 576, 768, {224, 0, 800, 768}},      // portrait
         {PhotoFit::Height, 1920, 1080, 1024, 768, {240, 0, 1680, 1080}},  // 4:3 on a wide screen
+        {PhotoFit::Height, 1920, 1080, 455, 768, {640, 0, 1280, 1080}},   // 639.84 rounds up
         {PhotoFit::Width, 1024, 768, 1024, 249, {0, 259, 1024, 508}},     // flattest panorama
         {PhotoFit::Height, 152, 112, 1024, 768, {1, 0, 150, 112}},        // 149.33 in a preview
         {PhotoFit::Height, 796, 600, 531, 400, {0, 0, 796, 600}},         // 796.5 rounds to even

@@ -184,6 +184,54 @@ TEST(RevealPatterns, EachMovesItsOwnWay) {
     }
 }
 
+namespace {
+
+// Runs of shown pixels along row y, or along column x.
+int RunsAlongRow(const Mask& mask, std::int32_t y) {
+    int runs = 0;
+    for (std::int32_t x = 0; x < mask.width; ++x) runs += mask.At(x, y) && (x == 0 || !mask.At(x - 1, y));
+    return runs;
+}
+int RunsAlongColumn(const Mask& mask, std::int32_t x) {
+    int runs = 0;
+    for (std::int32_t y = 0; y < mask.height; ++y) runs += mask.At(x, y) && (y == 0 || !mask.At(x, y - 1));
+    return runs;
+}
+
+}  // namespace
+
+// In a window that is not square, both checkerboards have 12 squares across
+// and 10 down, each half open halfway: the squares along the direction of
+// motion make one run each, those across it alternate.
+TEST(RevealPatterns, CheckerboardsHaveTwelveByTenSquares) {
+    const Size size{360, 200};  // squares of 30 x 20 pixels
+    const Mask across = RevealedMask(kCheckerboardAcross, 0.5, size);
+    EXPECT_EQ(RunsAlongRow(across, 5), 12);
+    EXPECT_EQ(RunsAlongColumn(across, 5), 5);
+    const Mask down = RevealedMask(kCheckerboardDown, 0.5, size);
+    EXPECT_EQ(RunsAlongColumn(down, 5), 10);
+    EXPECT_EQ(RunsAlongRow(down, 5), 6);
+}
+
+// The circles are centred: mirrored across and down they stay the same.
+TEST(RevealPatterns, CirclesAreMirrorSymmetric) {
+    for (const std::int32_t pattern : {kCircleIn, kCircleOut}) {
+        for (const Size size : {Size{97, 61}, Size{152, 112}}) {
+            for (const double progress : {0.2, 0.5, 0.8}) {
+                const Mask mask = RevealedMask(pattern, progress, size);
+                for (std::int32_t y = 0; y < size.height; ++y) {
+                    for (std::int32_t x = 0; x < size.width; ++x) {
+                        ASSERT_EQ(mask.At(x, y), mask.At(size.width - 1 - x, y))
+                            << Describe(pattern, progress, size) << " at (" << x << ", " << y << ")";
+                        ASSERT_EQ(mask.At(x, y), mask.At(x, size.height - 1 - y))
+                            << Describe(pattern, progress, size) << " at (" << x << ", " << y << ")";
+                    }
+                }
+            }
+        }
+    }
+}
+
 TEST(RevealPatterns, StripsEdgeIsAStaircaseOfSquareSteps) {
     // Along the edge, each row of steps reaches one step further than the next.
     const Size size{300, 300};  // steps of 10 pixels

@@ -74,6 +74,27 @@ TEST(SlideClock, FirstPhotoOnThe21stTickThenEvery61To90) {
     EXPECT_GT(gaps.size(), 15u) << "the gaps should spread over the range";
 }
 
+// The timer runs from the window's creation; its activation makes the play
+// order. Ticks before that (an error box held open at creation) advance
+// nothing, and the first tick once the order exists shows a photograph.
+TEST(SlideClock, NothingAdvancesBeforeThePlayOrderExists) {
+    SlideClock clock;
+    std::vector<std::string> order;
+    RandomGenerator random(7);
+    int reseeds = 0;
+    const auto reseed = [&] { ++reseeds; };
+    for (int tick = 1; tick <= 60; ++tick) {
+        ASSERT_FALSE(TickClock(clock.countdown, clock.photoIndex, order, random, reseed)) << "tick " << tick;
+    }
+    EXPECT_EQ(clock.countdown, 0);
+    EXPECT_EQ(clock.photoIndex, kPhotoCount);
+    EXPECT_EQ(reseeds, 0);
+
+    order = AscendingPlayOrder();
+    EXPECT_TRUE(TickClock(clock.countdown, clock.photoIndex, order, random, reseed));
+    EXPECT_EQ(clock.photoIndex, 0);
+}
+
 TEST(SlideClock, EachPassShowsEveryPhotoOnceAndReshufflesFromWhereItStands) {
     SlideClock clock;
     auto order = AscendingPlayOrder();

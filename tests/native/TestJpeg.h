@@ -18,9 +18,10 @@ struct Rgb {
 
 // A JPEG file of width x height pixels given row by row, each pixel red,
 // green, blue (3 components) or one grey byte (1), without chroma
-// subsampling so that colours survive closely.
+// subsampling so that colours survive closely; in one scan, or progressive.
 inline std::vector<unsigned char> EncodePixels(int width, int height, int components,
-                                               const std::vector<unsigned char>& pixels, int quality) {
+                                               const std::vector<unsigned char>& pixels, int quality,
+                                               bool progressive = false) {
     jpeg_compress_struct encoder;
     jpeg_error_mgr errors;
     encoder.err = jpeg_std_error(&errors);
@@ -38,6 +39,7 @@ inline std::vector<unsigned char> EncodePixels(int width, int height, int compon
         encoder.comp_info[i].h_samp_factor = 1;
         encoder.comp_info[i].v_samp_factor = 1;
     }
+    if (progressive) jpeg_simple_progression(&encoder);
     jpeg_start_compress(&encoder, TRUE);
     while (encoder.next_scanline < encoder.image_height) {
         auto row = const_cast<JSAMPROW>(pixels.data() +

@@ -2,6 +2,7 @@
 // from outside: its owner, layout, pages, keys and what "OK" stores.
 #include <windows.h>
 #include <commctrl.h>
+#include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
@@ -725,26 +726,62 @@ TEST_F(ConfigDialogTest, EveryLinkOpensItsPageAndLeavesTheDialogOpen) {
     ExpectExitCode0(saver);
 }
 
-// A real click with the mouse on a see-through click area over the page
-// picture opens the page. (Which cursor shows cannot be seen from here: under
-// Wine a cursor handle means nothing outside its own process.)
-TEST_F(ConfigDialogTest, AMouseClickOnAClickAreaOpensItsPage) {
+// Whether a program of this name still runs in the test's Wine prefix.
+bool ProcessRuns(const char* exeName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found;
+         more = Process32Next(snapshot, &entry)) {
+        found = lstrcmpiA(entry.szExeFile, exeName) == 0;
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
+// A real double-click with the mouse on a see-through click area over the
+// page picture opens the page once, as a link's text does. (Which cursor
+// shows cannot be seen from here: under Wine a cursor handle means nothing
+// outside its own process.)
+TEST_F(ConfigDialogTest, AMouseDoubleClickOnAClickAreaOpensItsPageOnce) {
     RecordingBrowser browser;
     SaverProcess saver("");
     const HWND dialog = OpenDialog(saver);
     ASSERT_NE(dialog, nullptr);
-    RECT area;
-    GetWindowRect(ControlOf(dialog, "Image13"), &area);
-    SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
-    Pause(200ms);
+    const auto clickOn = [&](const char* name, DWORD time) {
+        RECT area;
+        GetWindowRect(ControlOf(dialog, name), &area);
+        SetCursorPos((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+        Pause(200ms);
+        INPUT click[2] = {};
+        click[0].type = click[1].type = INPUT_MOUSE;
+        click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+        click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+        click[0].mi.time = click[1].mi.time = time;
+        SendInput(2, click, sizeof click[0]);
+    };
+    // Every page opened has a recording command of its own: once none runs, all are in.
+    const auto allOpened = [&](std::size_t count) {
+        return WaitUntil([&] { return browser.Opened().size() >= count && !ProcessRuns("cmd.exe"); });
+    };
 
-    INPUT clicks[2] = {};
-    clicks[0].type = clicks[1].type = INPUT_MOUSE;
-    clicks[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    clicks[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, clicks, sizeof clicks[0]);
-    ASSERT_TRUE(WaitUntil([&] { return !browser.Opened().empty(); }));
-    EXPECT_EQ(browser.Opened(), std::vector<std::string>{LinkAddressOf("Image13Click")});
+    // Two clicks stamped with one time are a double-click, however long the
+    // test takes between them: the first is seen opening its page before the
+    // second comes.
+    const DWORD time = GetTickCount();
+    clickOn("Image13", time);
+    ASSERT_TRUE(allOpened(1));
+    clickOn("Image13", time);
+    // Input is handled in order: once a later click elsewhere has opened its
+    // page, the second click has been handled.
+    clickOn("Image12", 0);
+    ASSERT_TRUE(WaitUntil([&] {
+        const auto opened = browser.Opened();
+        return !opened.empty() && opened.back() == LinkAddressOf("Image12Click") && !ProcessRuns("cmd.exe");
+    }));
+    EXPECT_EQ(browser.Opened(),
+              (std::vector<std::string>{LinkAddressOf("Image13Click"), LinkAddressOf("Image12Click")}));
     PressButton(ControlOf(dialog, "Panel1"), "Cancel");
     ExpectExitCode0(saver);
 }

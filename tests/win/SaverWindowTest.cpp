@@ -125,9 +125,14 @@ TEST_F(SaverTest, FullScreenRunsAndEndsOnAKey) {
     // a process's first reading of it (the password tests check the call).
 }
 
+// The error box of the window's creation stays open longer than the
+// countdown to the first photograph: the ticks it lets through advance
+// nothing, and once it is gone the slideshow runs as always.
 TEST_F(SaverTest, AnUnreadableEffectIsReportedAndTheSlideshowRunsWithBoxIn) {
     StoreValue(kSettingsKey, "Effect", REG_SZ, BytesOf("Fade", true));
     SaverProcess saver("/s");
+    ASSERT_NE(saver.WaitForMessageBox(), nullptr);
+    Pause(6s);
     AcknowledgeErrorBox(saver, ReadErrorFor("Effect"));
 
     // The window is made all the same, and its effect stays at its first value, 0.
@@ -136,12 +141,24 @@ TEST_F(SaverTest, AnUnreadableEffectIsReportedAndTheSlideshowRunsWithBoxIn) {
     std::string page;
     ASSERT_TRUE(WaitUntil([&] {
         const std::vector<std::string> pages = SaverPages();
-        return pages.size() == 1 && !(page = ReadFileBytes(pages.front())).empty();
-    }));
+        return pages.size() == 1 && (page = ReadFileBytes(pages.front())).find("<img") != std::string::npos;
+    })) << "no photograph shown";
     RandomGenerator unused;
-    EXPECT_EQ(page, StartPage(ChooseExitMeta(0, unused)));
+    EXPECT_NE(page.find(ChooseExitMeta(0, unused)), std::string::npos) << page;
 
     PostMessageA(window, WM_KEYDOWN, 'A', 0);
+    ExpectCleanEnd(saver);
+}
+
+// The display settings close the preview while the saver still builds it
+// (here while the error box of its creation is open): it ends, and nothing
+// is made after its shutdown.
+TEST_F(SaverTest, APreviewClosedBeforeItStartedLeavesNothingBehind) {
+    StoreValue(kSettingsKey, "Effect", REG_SZ, BytesOf("Fade", true));
+    PreviewParent parent;
+    SaverProcess saver(parent.Argument());
+    ASSERT_NE(saver.WaitForMessageBox(), nullptr);
+    DestroyWindow(parent.Handle());
     ExpectCleanEnd(saver);
 }
 

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <functional>
+#include <new>
 #include <ostream>
+#include <stdexcept>
 #include <string>
 
 #include "driver/DisplaySettings.h"
+#include "ui/FatalError.h"
 
 namespace {
 
@@ -101,6 +105,38 @@ INSTANTIATE_TEST_SUITE_P(Startup, MalformedCommandLine,
                          [](const testing::TestParamInfo<MalformedCase>& info) {
                              return std::string(info.param.name);
                          });
+
+// What escapes the start-up need not be an error of the program's own: an
+// allocation that fails, an exception of the standard library or of no kind
+// at all gets the same report (here shown by this process).
+TEST(Startup, ExceptionsOfEveryKindGetTheFatalReport) {
+    const struct {
+        const char* typeName;
+        const char* message;
+        std::function<void()> raise;
+    } rows[] = {
+        {"std::bad_alloc", "std::bad_alloc", [] { throw std::bad_alloc(); }},
+        {"std::out_of_range", "no such photograph", [] { throw std::out_of_range("no such photograph"); }},
+        {"int", "Unbekannte Ausnahme", [] { throw 42; }},
+    };
+    for (const auto& row : rows) {
+        OwnMessageBoxAnswer answer;
+        try {
+            row.raise();
+        } catch (...) {
+            ReportFatalException();
+        }
+        answer.Wait();
+        ASSERT_TRUE(answer.Seen()) << row.typeName;
+        EXPECT_EQ(answer.Caption(), "Anwendungsfehler");
+        const std::string start = std::string("Exception ") + row.typeName + " in Modul win_tests.exe bei ";
+        const std::string end = std::string(".\r\n") + row.message + ".\r\n";
+        EXPECT_TRUE(answer.Text().starts_with(start) && answer.Text().ends_with(end)) << answer.Text();
+        std::string hex;
+        std::uintptr_t address = 0;
+        EXPECT_TRUE(ReadReportAddress(answer.Text(), hex, address)) << answer.Text();
+    }
+}
 
 // Modes other than the saver's and the password's open the configuration
 // dialog; closing it ends the process normally.

@@ -1,0 +1,107 @@
+// Failures the program cannot prevent, provoked inside the test's process:
+// they are reported, and they leave nothing changed behind them.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+
+#include "driver/DisplaySettings.h"
+#include "saver/ScreenSaver.h"
+#include "slideshow/_Schoner.h"
+#include "ui/Error.h"
+#include "view/PageView.h"
+
+namespace {
+
+constexpr UINT kRaiseError = WM_APP + 1;
+constexpr UINT kRaiseAnything = WM_APP + 2;
+
+// A view whose message handling fails on request, as a frame that cannot be
+// allocated makes the built-in view's fail.
+class FailingView final : public PageView {
+public:
+    explicit FailingView(HWND parent) { CreateViewWindow("SolqueraFailingView", nullptr, 0, 0, parent); }
+    ~FailingView() override {
+        if (window_) DestroyWindow(window_);
+    }
+    void Navigate(const std::string&) override {}
+    HWND Window() const { return window_; }
+
+private:
+    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == kRaiseError) throw Error("OutOfResources", "No bitmap can be made", nullptr);
+        if (message == kRaiseAnything) throw 42;
+        return message == WM_APP ? 7 : DefWindowProcA(window, message, wParam, lParam);
+    }
+};
+
+// The failure is shown in the application's error box and goes no further
+// (the window procedures let nothing escape: an escape would end this test
+// program); the message gets the system's default answer and the view goes on.
+TEST(ContainedFailure, AViewsFailingHandlerIsReportedAndTheViewGoesOn) {
+    const HWND parent =
+        CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 200, 200, nullptr, nullptr, nullptr, nullptr);
+    {
+        FailingView view(parent);
+        ASSERT_NE(view.Window(), nullptr);
+        for (const auto& [message, text] : {std::pair{kRaiseError, "No bitmap can be made."},
+                                            std::pair{kRaiseAnything, "Unbekannte Ausnahme."}}) {
+            OwnMessageBoxAnswer answer;
+            EXPECT_EQ(SendMessageA(view.Window(), message, 0, 0), 0);
+            answer.Wait();
+            EXPECT_TRUE(answer.Seen()) << text;
+            EXPECT_EQ(answer.Caption(), "Solquera");
+            EXPECT_EQ(answer.Text(), text);
+        }
+        EXPECT_EQ(SendMessageA(view.Window(), WM_APP, 0, 0), 7);
+    }
+    DestroyWindow(parent);
+}
+
+BOOL SaverRunningFlag() {
+    BOOL running = -1;
+    SystemParametersInfoA(SPI_GETSCREENSAVERRUNNING, 0, &running, 0);
+    return running;
+}
+
+int CursorShowCount() {
+    ShowCursor(FALSE);
+    return ShowCursor(TRUE);
+}
+
+// The system refuses to make the view's window, as it does when its resources
+// run out: a computer-based training hook on this thread says no.
+HHOOK refusingHook = nullptr;
+LRESULT CALLBACK RefuseViewWindows(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_CREATEWND) {
+        const char* className = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(className) && lstrcmpA(className, "SolqueraBuiltInView") == 0) return 1;
+    }
+    return CallNextHookEx(refusingHook, code, wParam, lParam);
+}
+
+// A full-screen slideshow whose window cannot be built raises the error for
+// the fatal report, after it has put back what it changed when it started.
+TEST(ContainedFailure, ASlideshowThatCannotBeBuiltUndoesItsStart) {
+    const TSaverMode savedMode = SaverMode;
+    SaverMode = smSaver;
+    const BOOL flagBefore = SaverRunningFlag();
+    const int cursorBefore = CursorShowCount();
+    refusingHook = SetWindowsHookExA(WH_CBT, RefuseViewWindows, nullptr, GetCurrentThreadId());
+    ASSERT_NE(refusingHook, nullptr);
+    try {
+        StartSaver();
+        ADD_FAILURE() << "the slideshow started without its view";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.what(), "The page view's window cannot be created.");
+    }
+    UnhookWindowsHookEx(refusingHook);
+    EXPECT_EQ(SaverRunningFlag(), FALSE);
+    EXPECT_EQ(CursorShowCount(), cursorBefore);
+    EXPECT_EQ(Schoner, nullptr);
+    SystemParametersInfoA(SPI_SCREENSAVERRUNNING, flagBefore, nullptr, 0);
+    SaverMode = savedMode;
+}
+
+}  // namespace
