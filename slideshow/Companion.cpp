@@ -201,7 +201,7 @@ void Companions::Cover(const std::vector<ScreenArea>& areas) {
         }
     }
     // Reported last: input while the box is open may end the saver, and the companions with it.
-    if (failure) Application::ShowException(*failure);
+    if (failure) Application::Guard([&] { throw *failure; });
 }
 
 void Companions::Tick(const std::vector<std::int32_t>& slideshowInUse) {
