@@ -26,14 +26,10 @@ settings='HKCU\Software\Orvandel\Orvandel - Solquera'
 out=$(mktemp -d)
 
 # A display of its own at the measured size, from the numbers kept for this bench.
-display=110
-while [ -e "/tmp/.X$display-lock" ] && [ "$display" -lt 119 ]; do display=$((display + 1)); done
-Xvfb ":$display" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=":$display"
-unset XAUTHORITY
-i=0
-until xdpyinfo >/dev/null 2>&1 || [ $i -ge 50 ]; do sleep 0.1; i=$((i + 1)); done
+unset DISPLAY
+SOLQUERA_SCREEN=1920x1080x24 SOLQUERA_FIRST_DISPLAY=110
+. ./scripts/with-display.sh
+xvfb=$xvfb_pid
 
 old_effect=$($build/wine-run reg query "$settings" /v Effect 2>/dev/null | awk '/Effect/ {print $3}' | tr -d '\r')
 finish() {
@@ -43,7 +39,7 @@ finish() {
     $build/wine-run reg delete "$settings" /v Effect /f >/dev/null 2>&1 || true
   fi
   /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
-  kill "$xvfb" 2>/dev/null || true
+  stop_display
   rm -rf "$out"
 }
 trap finish EXIT

@@ -1,9 +1,11 @@
 # Sourced by the scripts that need an X display: where there is none, starts
-# a private Xvfb (1024 x 768, 24 bits) for the rest of the script.
+# a private Xvfb for the rest of the script (xvfb_pid), of the screen
+# SOLQUERA_SCREEN (1024 x 768, 24 bits) at the first free display number from
+# SOLQUERA_FIRST_DISPLAY (99) on.
 if [ -z "${DISPLAY:-}" ]; then
-  display=99
+  display=${SOLQUERA_FIRST_DISPLAY:-99}
   while [ -e "/tmp/.X$display-lock" ]; do display=$((display + 1)); done
-  Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$display" -screen 0 "${SOLQUERA_SCREEN:-1024x768x24}" -nolisten tcp >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$display"
   unset XAUTHORITY
