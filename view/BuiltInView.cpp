@@ -190,7 +190,7 @@ void DrawnPageView::Navigate(const std::string& pageFile) {
             // Decoded now: the photo file is rewritten for the next page.
             const std::string source = ResolveAgainstPage(page.photo->source, pageFile);
             jpeg = ReadWholeFile(source, "photograph");
-            photo = PlacePhotoOnPage(jpeg.data(), jpeg.size(), *page.photo);
+            photo = DecodePhotoForPage(jpeg.data(), jpeg.size(), *page.photo);
         }
     } catch (const Error& error) {
         RaiseViewError("'" + pageFile + "': " + error.what());
@@ -202,7 +202,7 @@ void DrawnPageView::ShowPage(const PageContent& page, std::string_view photoJpeg
     const double handedAtMs = NowMs();
     if (!window_) RaiseViewError("The page view cannot show a page: the view no longer exists.");
     std::optional<PlacedPhoto> photo;
-    if (page.photo) photo = PlacePhotoOnPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
+    if (page.photo) photo = DecodePhotoForPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
     Show(page, std::move(photo), page.photo ? std::string(photoJpeg) : std::string(), handedAtMs);
 }
 
@@ -224,7 +224,7 @@ void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> pho
 // The current page's photograph, decoded once more (it decoded before).
 std::optional<PlacedPhoto> DrawnPageView::PlacePhotoAgain() const {
     if (!pagePhoto_) return std::nullopt;
-    return PlacePhotoOnPage(photoJpeg_.data(), photoJpeg_.size(), *pagePhoto_);
+    return DecodePhotoForPage(photoJpeg_.data(), photoJpeg_.size(), *pagePhoto_);
 }
 
 // From what the screen shows now (the old page, or a transition halfway) to the current page.

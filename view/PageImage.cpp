@@ -21,19 +21,44 @@ constexpr std::int64_t kLargestShownPicture = std::int64_t{1} << 26;  // pixels
                 __builtin_return_address(0));
 }
 
+bool AtPageSize(const PlacedPhoto& photo) {
+    return photo.picture.width == photo.placement.Width() && photo.picture.height == photo.placement.Height();
+}
+
+// The part `drawn` (page coordinates) of the photograph at its size on the
+// page, into out (rows stride pixels apart).
+void DrawPhoto(const PlacedPhoto& photo, const PixelRect& drawn, std::uint32_t* out, std::size_t stride) {
+    const PixelRect& at = photo.placement;
+    const PixelRect part{drawn.left - at.left, drawn.top - at.top, drawn.right - at.left,
+                         drawn.bottom - at.top};
+    if (!AtPageSize(photo)) {
+        ScalePixelImage(photo.picture, at.Width(), at.Height(), part, out, stride);
+        return;
+    }
+    for (std::int32_t y = part.top; y < part.bottom; ++y, out += stride) {
+        const std::uint32_t* from = photo.picture.Row(y) + part.left;
+        std::copy(from, from + part.Width(), out);
+    }
+}
+
 }  // namespace
 
-PlacedPhoto PlacePhotoOnPage(const void* jpeg, std::size_t size, const PagePhoto& photo) {
+PlacedPhoto DecodePhotoForPage(const void* jpeg, std::size_t size, const PagePhoto& photo) {
     PlacedPhoto placed;
     placed.placement = PlacePhoto(photo, ReadJpegSize(jpeg, size));
     placed.clip = CellArea(photo);
     const PixelSize shown{placed.placement.Width(), placed.placement.Height()};
     if (shown.width <= 0 || shown.height <= 0) return placed;
     if (std::int64_t{shown.width} * shown.height > kLargestShownPicture) RaisePictureTooLarge(shown);
-    PixelImage decoded = DecodeJpegScaled(jpeg, size, shown);
-    placed.picture = decoded.width == shown.width && decoded.height == shown.height
-                         ? std::move(decoded)
-                         : ScalePixelImage(decoded, shown.width, shown.height);
+    placed.picture = DecodeJpegScaled(jpeg, size, shown);
+    return placed;
+}
+
+PlacedPhoto PlacePhotoOnPage(const void* jpeg, std::size_t size, const PagePhoto& photo) {
+    PlacedPhoto placed = DecodePhotoForPage(jpeg, size, photo);
+    if (!placed.picture.pixels.empty() && !AtPageSize(placed)) {
+        placed.picture = ScalePixelImage(placed.picture, placed.placement.Width(), placed.placement.Height());
+    }
     return placed;
 }
 
@@ -52,12 +77,12 @@ void RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area, 
             std::fill(row, row + page.width, kBlack);
             continue;
         }
-        const std::uint32_t* from =
-            photo->picture.Row(y - photo->placement.top) + (drawn.left - photo->placement.left);
         std::fill(row, row + (drawn.left - area.left), kBlack);
-        std::copy(from, from + drawn.Width(), row + (drawn.left - area.left));
         std::fill(row + (drawn.right - area.left), row + page.width, kBlack);
     }
+    if (drawn.Empty()) return;
+    DrawPhoto(*photo, drawn, page.Row(drawn.top - area.top) + (drawn.left - area.left),
+              static_cast<std::size_t>(page.width));
 }
 
 PixelImage RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area) {

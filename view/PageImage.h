@@ -10,14 +10,18 @@
 #include "view/PixelRect.h"
 
 struct PlacedPhoto {
-    PixelImage picture;   // at its size on the page
+    // At its size on the page, or as decoded: then sized as the page is drawn.
+    PixelImage picture;
     PixelRect placement;  // in page coordinates
     PixelRect clip;       // the cell, which hides what lies outside it
 };
 
-// Decodes the photograph (JPEG bytes) for the page's photo element. Raises an
-// Error when the bytes are not a readable JPEG image, or when the page would
-// show the photograph larger than 2^26 pixels.
+// Decodes the photograph (JPEG bytes) for the page's photo element, at the
+// decoder's scale-down nearest above its size on the page. Raises an Error
+// when the bytes are not a readable JPEG image, or when the page would show
+// the photograph larger than 2^26 pixels.
+PlacedPhoto DecodePhotoForPage(const void* jpeg, std::size_t size, const PagePhoto& photo);
+// The same, sized to the page.
 PlacedPhoto PlacePhotoOnPage(const void* jpeg, std::size_t size, const PagePhoto& photo);
 
 // The part `area` (page coordinates) of the page, as a picture of the area's

@@ -31,23 +31,32 @@ std::vector<Sample> Samples(std::int32_t sourceLength, std::int32_t targetLength
 }  // namespace
 
 PixelImage ScalePixelImage(const PixelImage& source, std::int32_t width, std::int32_t height) {
+    PixelImage result(width, height);
+    ScalePixelImage(source, width, height, {0, 0, width, height}, result.pixels.data(),
+                    static_cast<std::size_t>(width));
+    return result;
+}
+
+void ScalePixelImage(const PixelImage& source, std::int32_t width, std::int32_t height, const PixelRect& part,
+                     std::uint32_t* out, std::size_t stride) {
     assert(source.width > 0 && source.height > 0 && width > 0 && height > 0);
+    assert(part == Intersection(part, {0, 0, width, height}) && !part.Empty());
     const std::vector<Sample> across = Samples(source.width, width);
     const std::vector<Sample> down = Samples(source.height, height);
-    PixelImage result(width, height);
     // Source rows scaled across, kept while the rows below still need them:
     // enlarging reads each source row for several target rows.
-    std::vector<std::uint32_t> upperRow(static_cast<std::size_t>(width));
-    std::vector<std::uint32_t> lowerRow(static_cast<std::size_t>(width));
+    std::vector<std::uint32_t> upperRow(static_cast<std::size_t>(part.Width()));
+    std::vector<std::uint32_t> lowerRow(static_cast<std::size_t>(part.Width()));
     std::int32_t upperY = -1;
     std::int32_t lowerY = -1;
     const auto scaleRow = [&](std::int32_t y, std::vector<std::uint32_t>& row) {
         const std::uint32_t* line = source.Row(y);
+        const Sample* sample = across.data() + part.left;
         for (std::size_t x = 0; x < row.size(); ++x) {
-            row[x] = MixPixel(line[across[x].lower], line[across[x].upper], across[x].weight);
+            row[x] = MixPixel(line[sample[x].lower], line[sample[x].upper], sample[x].weight);
         }
     };
-    for (std::int32_t y = 0; y < height; ++y) {
+    for (std::int32_t y = part.top; y < part.bottom; ++y, out += stride) {
         const Sample& s = down[static_cast<std::size_t>(y)];
         if (s.lower == lowerY) {
             std::swap(upperRow, lowerRow);
@@ -55,7 +64,6 @@ PixelImage ScalePixelImage(const PixelImage& source, std::int32_t width, std::in
         }
         if (s.lower != upperY) scaleRow(upperY = s.lower, upperRow);
         if (s.upper != lowerY) scaleRow(lowerY = s.upper, lowerRow);
-        MixPixels(upperRow.data(), lowerRow.data(), result.Row(y), upperRow.size(), s.weight);
+        MixPixels(upperRow.data(), lowerRow.data(), out, upperRow.size(), s.weight);
     }
-    return result;
 }

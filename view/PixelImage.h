@@ -2,8 +2,11 @@
 // pixel holding blue, green, red and an unused byte, rows from the top.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <vector>
+
+#include "view/PixelRect.h"
 
 struct PixelImage {
     std::int32_t width = 0;
@@ -23,3 +26,8 @@ struct PixelImage {
 // Resampled to width x height (both positive) by bilinear interpolation; meant
 // for factors up to two either way, which the decoder's scaling leaves.
 PixelImage ScalePixelImage(const PixelImage& source, std::int32_t width, std::int32_t height);
+// The same resampling, only its part `part` (inside width x height), written
+// into out, rows stride pixels apart: a page takes the photograph's pixels
+// without a picture of the photograph at its size.
+void ScalePixelImage(const PixelImage& source, std::int32_t width, std::int32_t height, const PixelRect& part,
+                     std::uint32_t* out, std::size_t stride);

@@ -127,6 +127,10 @@ void TransitionPainter::DrawFrame(double progress) {
         CopyFromNewPage(differs_);
         changed_ = differs_;
         Finish();
+        // The frame shows the new page: its memory goes back to the system
+        // until the next page, so that decoding the next photograph does not
+        // come on top of it.
+        to_ = PixelImage();
     } else if (plan_.kind == TransitionPlan::Kind::Fade) {
         DrawFade(progress);
     } else if (style_ == RevealStyle::Region) {

@@ -30,7 +30,6 @@ public:
 
     // Stops the change that runs where it stands and gives the picture for
     // the next page: the caller draws the page into it, at the frame's size.
-    // Its memory serves one change after the other.
     PixelImage& NewPage();
 
     // Begins a change from what the frame shows now (the last page, or a
@@ -67,7 +66,7 @@ private:
     // What the screen shows; while a fade runs, the old page, which is mixed
     // with the new one on its way to the screen (see CopyTo).
     DibSection frame_;
-    // The new page, kept from change to change so that its memory is there at once.
+    // The new page, held only while a change to it runs.
     PixelImage to_;
     // A fade's frames pass through it a band of rows at a time.
     std::optional<DibSection> fadeBand_;

@@ -170,6 +170,28 @@ TEST(PageImage, PhotoLandsInItsPlaceAndTheRestIsBlack) {
     EXPECT_TRUE(Near(part.Row(0)[4], colour));
 }
 
+TEST(PageImage, PhotoSizedWhileThePageIsDrawnGivesTheSamePixels) {
+    // Kept as decoded and sized into the page, or sized first: the same page,
+    // reduced or enlarged, overhanging its cell, in an area that starts inside.
+    const auto jpeg = testjpeg::Encode(90, 60, [](int x, int y) {
+        return testjpeg::Rgb{static_cast<std::uint8_t>(x * 2), static_cast<std::uint8_t>(y * 4),
+                             static_cast<std::uint8_t>(x * y)};
+    });
+    for (const PixelSize cell : {PixelSize{40, 50}, PixelSize{200, 150}}) {
+        PagePhoto photo;
+        photo.fit = PhotoFit::Height;
+        photo.table = cell;
+        photo.cell = cell;
+        const PlacedPhoto decoded = DecodePhotoForPage(jpeg.data(), jpeg.size(), photo);
+        const PlacedPhoto sized = PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo);
+        ASSERT_EQ(decoded.picture.width, 90);
+        for (const PixelRect area :
+             {PixelRect{0, 0, cell.width, cell.height}, PixelRect{-3, 5, cell.width + 9, cell.height - 2}}) {
+            EXPECT_EQ(RenderPage(decoded, area).pixels, RenderPage(sized, area).pixels) << cell.width;
+        }
+    }
+}
+
 TEST(PageImage, CellClipsAnOverhangingPhotoAndAStartPageIsBlack) {
     PlacedPhoto wide;
     wide.picture = PixelImage(30, 10, 0xFFFFFFFFu);
