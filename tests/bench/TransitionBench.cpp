@@ -71,15 +71,25 @@ HWND ShowTarget(int width, int height) {
     return window;
 }
 
+// The photograph on a page of the screen's size, fitted one way.
+PagePhoto FullScreenPhoto(int width, int height, PhotoFit fit) {
+    PagePhoto photo;
+    photo.cell = {width, height};
+    photo.fit = fit;
+    return photo;
+}
+
+PixelImage RenderPhotoPage(const std::string& jpeg, int width, int height, PhotoFit fit) {
+    return RenderPage(PlacePhotoOnPage(jpeg.data(), jpeg.size(), FullScreenPhoto(width, height, fit)),
+                      {0, 0, width, height});
+}
+
 // What the view does between being handed a page and showing its first
 // frame, step by step, for a fade from another photograph.
 void BenchSetUp(const std::string& jpeg, int width, int height) {
-    PagePhoto photo;
-    photo.cell = {width, height};
-    photo.fit = PhotoFit::Width;
     const PixelRect area{0, 0, width, height};
-    const PixelImage shown = RenderPage(PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo), area);
-    photo.fit = PhotoFit::Height;
+    const PixelImage shown = RenderPhotoPage(jpeg, width, height, PhotoFit::Width);
+    const PagePhoto photo = FullScreenPhoto(width, height, PhotoFit::Height);
     const HWND window = ShowTarget(width, height);
     constexpr int kRuns = 10;
     const std::optional<PlacedPhoto> placed = PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo);
@@ -145,13 +155,8 @@ std::vector<Effect> Effects() {
 
 // Frame = drawing the transition's next frame and copying what it changed to the window.
 void BenchFrames(const std::string& jpeg, int width, int height) {
-    PagePhoto photo;
-    photo.cell = {width, height};
-    photo.fit = PhotoFit::Height;
-    const PixelRect area{0, 0, width, height};
-    const PixelImage from = RenderPage(PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo), area);
-    photo.fit = PhotoFit::Width;
-    const PixelImage to = RenderPage(PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo), area);
+    const PixelImage from = RenderPhotoPage(jpeg, width, height, PhotoFit::Height);
+    const PixelImage to = RenderPhotoPage(jpeg, width, height, PhotoFit::Width);
     const HWND window = ShowTarget(width, height);
     const HDC screen = GetDC(window);
     std::printf("\nFrames at %d x %d (%d frames each; budget %.1f ms):\n", width, height,
