@@ -66,7 +66,7 @@ BOOL CALLBACK MatchId(HWND window, LPARAM context) {
 
 // A control of the dialog by its name in the layout, at any depth.
 HWND ControlOf(HWND dialog, const char* name) {
-    ControlSearch search{ControlIdOf(kConfigControls, name), nullptr};
+    ControlSearch search{kFirstControlId + RowIndex(kConfigControls, name), nullptr};
     EnumChildWindows(dialog, MatchId, reinterpret_cast<LPARAM>(&search));
     return search.found;
 }
@@ -168,7 +168,11 @@ void ExpectLayoutAtDpi(HWND dialog, int dpi) {
         GetWindowRect(control, &frame);
         Bounds want = ScaleForDpi(row.bounds, dpi);
         for (const auto& [label, line] : kLinkLabelLines) {
-            if (std::string_view(label) == row.name) want.top = MemoLineTop(dialog, line) - origin.y;
+            if (std::string_view(label) != row.name) continue;
+            want.top = MemoLineTop(dialog, line) - origin.y;
+            if (dpi == kLayoutDpi) {
+                EXPECT_EQ(want.top, row.bounds.top) << "the table puts it off its line";
+            }
         }
         EXPECT_EQ(frame.left - origin.x, want.left);
         EXPECT_EQ(frame.top - origin.y, want.top);
@@ -524,6 +528,10 @@ TEST_F(ConfigDialogTest, TextsOfTheControls) {
     // The link labels lie over the names in lines 14 and 17 of the memo.
     const HWND memo = ControlOf(dialog, "Memo1");
     EXPECT_EQ(SendMessageA(memo, EM_GETLINECOUNT, 0, 0), kMemoLineCount);
+    RECT memoFrame;
+    GetWindowRect(memo, &memoFrame);
+    const int lineHeight = MemoLineTop(dialog, 2) - MemoLineTop(dialog, 1);
+    EXPECT_LE(MemoLineTop(dialog, kMemoLineCount) + lineHeight, memoFrame.bottom) << "the whole text fits";
     for (const auto& [label, line] : kLinkLabelLines) {
         SCOPED_TRACE(label);
         RECT labelFrame;
