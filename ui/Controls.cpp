@@ -6,6 +6,7 @@
 #include <iterator>
 
 #include "ui/Resource.h"
+#include "ui/Scoped.h"
 #include "ui/WindowBinding.h"
 
 namespace {
@@ -67,12 +68,10 @@ void PaintGraphic(HWND window, const Graphic& graphic) {
     if (graphic.shape) {
         RECT area;
         GetClientRect(window, &area);
-        const HBRUSH fill = CreateSolidBrush(kWhite);
-        const HBRUSH outline = CreateSolidBrush(kGrey);
-        FillRect(dc, &area, fill);
-        FrameRect(dc, &area, outline);
-        DeleteObject(outline);
-        DeleteObject(fill);
+        const ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(kWhite));
+        const ScopedGdiObject<HBRUSH> outline(CreateSolidBrush(kGrey));
+        FillRect(dc, &area, fill.Get());
+        FrameRect(dc, &area, outline.Get());
     } else if (graphic.picture) {
         const SIZE size = ShownSize(graphic);
         graphic.picture->Draw(dc, 0, 0, size.cx, size.cy);
@@ -226,7 +225,7 @@ void PlacePage(HWND control, const Bounds&, const ControlFonts&, int) {
 void PlaceGroupBox(HWND box, const Bounds& bounds, const ControlFonts& fonts, int) {
     const HWND frame = GetDlgItem(box, 0);
     SetWindowPos(frame, nullptr, 0, 0, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.normal), FALSE);
+    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.normal.Get()), FALSE);
     MoveControl(box, bounds);
 }
 
@@ -334,20 +333,18 @@ LayoutControl::~LayoutControl() = default;
 LayoutControl::LayoutControl(LayoutControl&&) noexcept = default;
 LayoutControl& LayoutControl::operator=(LayoutControl&&) noexcept = default;
 
-ControlFonts::ControlFonts(const char* face, int height, int dpi) {
-    const auto make = [&](BOOL underline) {
-        return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, face);
-    };
-    normal = make(FALSE);
-    link = make(TRUE);
+namespace {
+
+HFONT MakeFont(const char* face, int height, int dpi, bool underline) {
+    return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face);
 }
 
-ControlFonts::~ControlFonts() {
-    DeleteObject(link);
-    DeleteObject(normal);
-}
+}  // namespace
+
+ControlFonts::ControlFonts(const char* face, int height, int dpi)
+    : normal(MakeFont(face, height, dpi, false)), link(MakeFont(face, height, dpi, true)) {}
 
 LayoutControl CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi) {
     RegisterClasses();
@@ -375,7 +372,7 @@ LayoutControl CreateControl(const LayoutRow& row, HWND parent, int id, const Con
 void PlaceControl(HWND control, const LayoutRow& row, const ControlFonts& fonts, int dpi) {
     const KindTraits& traits = TraitsOf(row.kind);
     SendMessageA(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(Has(traits, kLink) ? fonts.link : fonts.normal), TRUE);
+                 reinterpret_cast<WPARAM>(Has(traits, kLink) ? fonts.link.Get() : fonts.normal.Get()), TRUE);
     traits.place(control, ScaleForDpi(row.bounds, dpi), fonts, dpi);
 }
 
