@@ -310,6 +310,12 @@ bool Has(const KindTraits& traits, KindFlag flag) {
     return (traits.flags & flag) != 0;
 }
 
+HFONT MakeFont(const char* face, int height, int dpi, bool underline) {
+    return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face);
+}
+
 DWORD ExStyleFor(const LayoutRow& row) {
     // A picture without a picture of its own is a see-through click area.
     const bool seeThrough = row.kind == ControlKind::Picture && !row.properties.picture;
@@ -332,16 +338,6 @@ LayoutControl::LayoutControl() = default;
 LayoutControl::~LayoutControl() = default;
 LayoutControl::LayoutControl(LayoutControl&&) noexcept = default;
 LayoutControl& LayoutControl::operator=(LayoutControl&&) noexcept = default;
-
-namespace {
-
-HFONT MakeFont(const char* face, int height, int dpi, bool underline) {
-    return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                       face);
-}
-
-}  // namespace
 
 ControlFonts::ControlFonts(const char* face, int height, int dpi)
     : normal(MakeFont(face, height, dpi, false)), link(MakeFont(face, height, dpi, true)) {}
