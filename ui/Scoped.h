@@ -1,0 +1,141 @@
+// Small owners for what the program opens from the system: each gives its
+// handle back when it goes out of scope, even when an error is on its way, so
+// no release call is paired by hand. Owners move and never copy.
+#pragma once
+
+#include <windows.h>
+#include <oleauto.h>
+#include <wrl/client.h>
+
+#include <utility>
+
+// The COM pointer is the SDK's: it releases on scope exit and on reassignment.
+using Microsoft::WRL::ComPtr;
+
+// One owner over a traits type that names the handle type, its empty value
+// and the call that gives it back.
+template <typename Traits>
+class Scoped {
+public:
+    using Handle = typename Traits::Handle;
+
+    Scoped() noexcept = default;
+    explicit Scoped(Handle handle) noexcept : handle_(handle) {}
+    ~Scoped() { Reset(); }
+    Scoped(Scoped&& other) noexcept : handle_(other.Release()) {}
+    Scoped& operator=(Scoped&& other) noexcept {
+        if (this != &other) Reset(other.Release());
+        return *this;
+    }
+    Scoped(const Scoped&) = delete;
+    Scoped& operator=(const Scoped&) = delete;
+
+    Handle Get() const noexcept { return handle_; }
+    bool IsValid() const noexcept { return handle_ != Traits::Empty(); }
+    explicit operator bool() const noexcept { return IsValid(); }
+
+    // Gives the handle up without closing it.
+    Handle Release() noexcept { return std::exchange(handle_, Traits::Empty()); }
+    void Reset(Handle handle = Traits::Empty()) noexcept {
+        const Handle old = std::exchange(handle_, handle);
+        if (old != Traits::Empty()) Traits::Close(old);
+    }
+    // For a call that hands the handle out through a pointer: closes the one
+    // held and lets the call write the new one.
+    Handle* Receive() noexcept {
+        Reset();
+        return &handle_;
+    }
+
+private:
+    Handle handle_ = Traits::Empty();
+};
+
+struct FileTraits {
+    using Handle = HANDLE;
+    // CreateFile's failure value, not null.
+    static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) noexcept { CloseHandle(handle); }
+};
+using ScopedFile = Scoped<FileTraits>;
+
+struct RegistryKeyTraits {
+    using Handle = HKEY;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle key) noexcept { RegCloseKey(key); }
+};
+using ScopedRegistryKey = Scoped<RegistryKeyTraits>;
+
+struct MemoryDcTraits {
+    using Handle = HDC;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle dc) noexcept { DeleteDC(dc); }
+};
+// A DC from CreateCompatibleDC.
+using ScopedMemoryDc = Scoped<MemoryDcTraits>;
+
+template <typename Object>
+struct GdiObjectTraits {
+    using Handle = Object;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle object) noexcept { DeleteObject(object); }
+};
+// A brush, pen, font or bitmap; it must no longer be selected into a DC when
+// it goes (declare its ScopedSelection after it).
+template <typename Object>
+using ScopedGdiObject = Scoped<GdiObjectTraits<Object>>;
+
+struct BstrTraits {
+    using Handle = BSTR;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle text) noexcept { SysFreeString(text); }
+};
+using ScopedBstr = Scoped<BstrTraits>;
+
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle window) noexcept { DestroyWindow(window); }
+};
+// A window the owner destroys; only for a window that nothing else destroys
+// (a top-level window of ours), since the handle does not learn of it.
+using ScopedWindow = Scoped<WindowTraits>;
+
+// A window's DC from GetDC, given back to the same window.
+class ScopedWindowDc {
+public:
+    explicit ScopedWindowDc(HWND window) noexcept : window_(window), dc_(GetDC(window)) {}
+    ~ScopedWindowDc() {
+        if (dc_) ReleaseDC(window_, dc_);
+    }
+    ScopedWindowDc(ScopedWindowDc&& other) noexcept
+        : window_(other.window_), dc_(std::exchange(other.dc_, nullptr)) {}
+    ScopedWindowDc& operator=(ScopedWindowDc&&) = delete;
+    ScopedWindowDc(const ScopedWindowDc&) = delete;
+    ScopedWindowDc& operator=(const ScopedWindowDc&) = delete;
+
+    HDC Get() const noexcept { return dc_; }
+    explicit operator bool() const noexcept { return dc_ != nullptr; }
+
+private:
+    HWND window_;
+    HDC dc_;
+};
+
+// An object selected into a DC; the DC's previous object returns on scope exit.
+class ScopedSelection {
+public:
+    ScopedSelection(HDC dc, HGDIOBJ object) noexcept : dc_(dc), previous_(SelectObject(dc, object)) {}
+    ~ScopedSelection() {
+        if (dc_ && previous_) SelectObject(dc_, previous_);
+    }
+    ScopedSelection(ScopedSelection&& other) noexcept
+        : dc_(std::exchange(other.dc_, nullptr)), previous_(other.previous_) {}
+    ScopedSelection& operator=(ScopedSelection&&) = delete;
+    ScopedSelection(const ScopedSelection&) = delete;
+    ScopedSelection& operator=(const ScopedSelection&) = delete;
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
