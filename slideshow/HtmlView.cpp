@@ -20,11 +20,10 @@ constexpr const char* kContainerClass = "SolqueraPageView";
 
 int liveSites = 0;
 
-// Out of line so that the error's address is the code that raised it.
-[[noreturn]] __attribute__((noinline)) void RaiseOleError(const std::string& what, HRESULT hr) {
+ErrorText OleError(const std::string& what, HRESULT hr) {
     char code[32];
     std::snprintf(code, sizeof code, " (HRESULT 0x%08lX)", static_cast<unsigned long>(hr));
-    throw Error("OleError", what + code, __builtin_return_address(0));
+    return {"OleError", what + code};
 }
 
 // The control's window on our side: the container is both its site window and
@@ -177,7 +176,7 @@ WebBrowserView::WebBrowserView(HWND parent) {
     // Black like the pages, for the moment before the control draws the first.
     if (!CreateViewWindow(kContainerClass, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 0,
                           WS_CLIPCHILDREN, parent)) {
-        RaiseOleError("The HTML view's window cannot be created", HRESULT_FROM_WIN32(GetLastError()));
+        Raise(OleError("The HTML view's window cannot be created", HRESULT_FROM_WIN32(GetLastError())));
     }
 }
 
@@ -188,7 +187,7 @@ WebBrowserView::~WebBrowserView() {
 
 void WebBrowserView::Embed() {
     HRESULT hr = CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&control_));
-    if (FAILED(hr)) RaiseOleError("The HTML view cannot be created", hr);
+    if (FAILED(hr)) Raise(OleError("The HTML view cannot be created", hr));
     site_ = new BrowserSite(window_);
     RECT area;
     GetClientRect(window_, &area);
@@ -197,7 +196,7 @@ void WebBrowserView::Embed() {
         hr = control_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.Get(), 0, window_, &area);
     if (SUCCEEDED(hr)) hr = control_.As(&inPlace_);
     if (SUCCEEDED(hr)) hr = control_.As(&browser_);
-    if (FAILED(hr)) RaiseOleError("The HTML view cannot be activated", hr);
+    if (FAILED(hr)) Raise(OleError("The HTML view cannot be activated", hr));
 }
 
 LRESULT WebBrowserView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -233,14 +232,15 @@ void WebBrowserView::ReleaseControl() {
 }
 
 void WebBrowserView::Navigate(const std::string& pageFile) {
-    if (!browser_) RaiseOleError(CannotShow(pageFile) + ": the view no longer exists", CO_E_OBJNOTCONNECTED);
+    if (!browser_)
+        Raise(OleError(CannotShow(pageFile) + ": the view no longer exists", CO_E_OBJNOTCONNECTED));
     // The four optional arguments (flags, target frame, post data, headers) stay empty.
     VARIANT empty;
     VariantInit(&empty);
     const BSTR url = ToBstr(pageFile);
     const HRESULT hr = browser_->Navigate(url, &empty, &empty, &empty, &empty);
     SysFreeString(url);
-    if (FAILED(hr)) RaiseOleError(CannotShow(pageFile), hr);
+    if (FAILED(hr)) Raise(OleError(CannotShow(pageFile), hr));
 }
 
 int WebBrowserView::ClientWidth() const {

@@ -51,8 +51,8 @@ void LimitScans(j_common_ptr decoder) {
     }
 }
 
-[[noreturn]] __attribute__((noinline)) void RaiseJpegError(const ErrorManager& manager) {
-    throw Error("JpegError", std::string("JPEG-Fehler: ") + manager.message, __builtin_return_address(0));
+ErrorText JpegError(const ErrorManager& manager) {
+    return {"JpegError", std::string("JPEG-Fehler: ") + manager.message};
 }
 
 // What to do once the header is read: nothing more (target null), or decode
@@ -108,14 +108,14 @@ bool Run(const void* data, std::size_t size, const JpegTarget* target, ErrorMana
 PixelSize ReadJpegSize(const void* data, std::size_t size) {
     ErrorManager manager{};
     PixelSize header{};
-    if (!Run(data, size, nullptr, manager, header)) RaiseJpegError(manager);
+    if (!Run(data, size, nullptr, manager, header)) Raise(JpegError(manager));
     return header;
 }
 
 void DecodeJpeg(const void* data, std::size_t size, const JpegTarget& target) {
     ErrorManager manager{};
     PixelSize header{};
-    if (!Run(data, size, &target, manager, header)) RaiseJpegError(manager);
+    if (!Run(data, size, &target, manager, header)) Raise(JpegError(manager));
 }
 
 DecodedImage DecodeJpeg24(const void* data, std::size_t size) {

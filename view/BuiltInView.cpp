@@ -55,8 +55,8 @@ std::string EffectName(const TransitionPlan& plan) {
     return "reveal " + std::to_string(plan.pattern);
 }
 
-[[noreturn]] __attribute__((noinline)) void RaiseViewError(const std::string& message) {
-    throw Error("PageError", message, __builtin_return_address(0));
+ErrorText ViewError(const std::string& message) {
+    return {"PageError", message};
 }
 
 // The whole file, through the system code page's file names.
@@ -64,8 +64,8 @@ std::string ReadWholeFile(const std::string& path, const char* what) {
     const ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-        RaiseViewError(std::string("The ") + what + " '" + path + "' cannot be opened (system error " +
-                       std::to_string(GetLastError()) + ").");
+        Raise(ViewError(std::string("The ") + what + " '" + path + "' cannot be opened (system error " +
+                        std::to_string(GetLastError()) + ")."));
     }
     std::string bytes;
     LARGE_INTEGER size{};
@@ -78,8 +78,8 @@ std::string ReadWholeFile(const std::string& path, const char* what) {
     }
     if (!read) {
         const DWORD error = GetLastError();
-        RaiseViewError(std::string("The ") + what + " '" + path + "' cannot be read (system error " +
-                       std::to_string(error) + ").");
+        Raise(ViewError(std::string("The ") + what + " '" + path + "' cannot be read (system error " +
+                        std::to_string(error) + ")."));
     }
     return bytes;
 }
@@ -138,7 +138,7 @@ DrawnPageView::DrawnPageView(HWND parent, RandomGenerator& random) : random_(ran
     // The sunken edge is the control's two-pixel frame: the slideshow places
     // the view so that the frame lies outside its window.
     if (!CreateViewWindow(kWindowClass, nullptr, WS_EX_CLIENTEDGE, 0, parent)) {
-        RaiseViewError("The page view's window cannot be created.");
+        Raise(ViewError("The page view's window cannot be created."));
     }
     FollowPlacement();
 }
@@ -179,7 +179,8 @@ PixelRect DrawnPageView::ShownArea() const {
 
 void DrawnPageView::Navigate(const std::string& pageFile) {
     const double handedAtMs = NowMs();
-    if (!window_) RaiseViewError("The page view cannot show '" + pageFile + "': the view no longer exists.");
+    if (!window_)
+        Raise(ViewError("The page view cannot show '" + pageFile + "': the view no longer exists."));
     // Everything that can fail comes first: a page that cannot be shown leaves the view as it was.
     PageContent page;
     std::optional<PlacedPhoto> photo;
@@ -193,14 +194,14 @@ void DrawnPageView::Navigate(const std::string& pageFile) {
             photo = DecodePhotoForPage(jpeg.data(), jpeg.size(), *page.photo);
         }
     } catch (const Error& error) {
-        RaiseViewError("'" + pageFile + "': " + error.what());
+        Raise(ViewError("'" + pageFile + "': " + error.what()));
     }
     Show(page, std::move(photo), std::move(jpeg), handedAtMs);
 }
 
 void DrawnPageView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
     const double handedAtMs = NowMs();
-    if (!window_) RaiseViewError("The page view cannot show a page: the view no longer exists.");
+    if (!window_) Raise(ViewError("The page view cannot show a page: the view no longer exists."));
     std::optional<PlacedPhoto> photo;
     if (page.photo) photo = DecodePhotoForPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
     Show(page, std::move(photo), page.photo ? std::string(photoJpeg) : std::string(), handedAtMs);
