@@ -215,7 +215,63 @@ PagePhoto ReadPhoto(std::string_view text, const Tag& image) {
     return photo;
 }
 
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The names the system takes for a device in any folder and with any
+// extension ("C:\photos\nul.jpg" is the null device): CON, PRN, AUX, NUL,
+// CONIN$, CONOUT$, and COM or LPT with a digit (or a superscript 1, 2, 3).
+bool IsDeviceName(std::string_view component) {
+    std::string_view base = component.substr(0, component.find('.'));
+    while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (SameLetters(base, device)) return true;
+    }
+    if (base.size() != 4 ||
+        !(SameLetters(base.substr(0, 3), "COM") || SameLetters(base.substr(0, 3), "LPT"))) {
+        return false;
+    }
+    const char number = base[3];
+    return (number >= '0' && number <= '9') || number == '\xB9' || number == '\xB2' || number == '\xB3';
+}
+
+// A file on a drive letter: "X:\" and a path of plain names below it. Not a
+// drive-relative path, nor one with a second colon (an alternate data stream).
+bool IsFileOnDrive(std::string_view path) {
+    if (path.size() < 4 || !IsLetter(path[0]) || path[1] != ':' || !IsSeparator(path[2])) return false;
+    const std::string_view below = path.substr(3);
+    if (below.find(':') != std::string_view::npos || IsSeparator(below.back())) return false;
+    std::size_t start = 0;
+    while (start <= below.size()) {
+        std::size_t end = start;
+        while (end < below.size() && !IsSeparator(below[end])) ++end;
+        if (IsDeviceName(below.substr(start, end - start))) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 }  // namespace
+
+std::string PhotoFileOf(std::string_view source, std::string_view pageFile) {
+    std::string file(source);
+    const bool absolute =
+        (source.size() >= 2 && source[1] == ':') || (!source.empty() && IsSeparator(source[0]));
+    if (!absolute) {
+        const std::size_t slash = pageFile.find_last_of("\\/");
+        if (slash != std::string_view::npos) file.insert(0, pageFile.substr(0, slash + 1));
+    }
+    if (!IsFileOnDrive(file)) {
+        Raise(PageError("the photograph " + Quoted(file) +
+                        " is not a file on a drive letter (network paths and devices are refused)"));
+    }
+    return file;
+}
 
 PageContent ReadPage(std::string_view text) {
     if (!FindTag(text, "html")) Raise(PageError("the file holds no HTML page"));
