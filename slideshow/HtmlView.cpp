@@ -6,13 +6,11 @@
 
 #include <exdisp.h>
 #include <ole2.h>
-#include <wrl/client.h>
 
 #include <cstdio>
 
 #include "ui/Error.h"
-
-using Microsoft::WRL::ComPtr;
+#include "ui/Scoped.h"
 
 namespace {
 
@@ -139,11 +137,11 @@ private:
 };
 
 // The page path as the control takes it: UTF-16, converted from the system code page.
-BSTR ToBstr(const std::string& text) {
+ScopedBstr ToBstr(const std::string& text) {
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    BSTR result = SysAllocStringLen(nullptr, length);
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, result, length);
+    ScopedBstr result(SysAllocStringLen(nullptr, length));
+    if (result) MultiByteToWideChar(CP_ACP, 0, text.data(), size, result.Get(), length);
     return result;
 }
 
@@ -237,9 +235,9 @@ void WebBrowserView::Navigate(const std::string& pageFile) {
     // The four optional arguments (flags, target frame, post data, headers) stay empty.
     VARIANT empty;
     VariantInit(&empty);
-    const BSTR url = ToBstr(pageFile);
-    const HRESULT hr = browser_->Navigate(url, &empty, &empty, &empty, &empty);
-    SysFreeString(url);
+    const ScopedBstr url = ToBstr(pageFile);
+    if (!url) Raise(OleError(CannotShow(pageFile), E_OUTOFMEMORY));
+    const HRESULT hr = browser_->Navigate(url.Get(), &empty, &empty, &empty, &empty);
     if (FAILED(hr)) Raise(OleError(CannotShow(pageFile), hr));
 }
 
