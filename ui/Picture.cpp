@@ -10,8 +10,8 @@
 
 namespace {
 
-[[noreturn]] void RaiseInvalidGraphic(const char* why) {
-    throw Error("EInvalidGraphic", std::string("Ung\xFCltiges Bild: ") + why, __builtin_return_address(0));
+ErrorText InvalidGraphic(const char* why) {
+    return {"EInvalidGraphic", std::string("Ung\xFCltiges Bild: ") + why};
 }
 
 // A DIB section from a ready header (with its colour table, if any) and the
@@ -19,7 +19,7 @@ namespace {
 ScopedGdiObject<HBITMAP> MakeBitmap(const BITMAPINFO& info, const void* pixels, std::size_t pixelBytes) {
     void* bits = nullptr;
     ScopedGdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap) RaiseInvalidGraphic("kein Speicher f\xFCr das Bild");
+    if (!bitmap) Raise(InvalidGraphic("kein Speicher f\xFCr das Bild"));
     std::memcpy(bits, pixels, pixelBytes);
     return bitmap;
 }
@@ -33,7 +33,7 @@ std::size_t RowBytes(LONG width, WORD bitsPerPixel) {
 std::unique_ptr<Picture> Picture::FromFile(std::string_view bytes) {
     if (bytes.starts_with("\xFF\xD8")) return FromJpeg(bytes);
     if (bytes.starts_with("BM")) return FromBitmapFile(bytes);
-    RaiseInvalidGraphic("weder JPEG noch Bitmap");
+    Raise(InvalidGraphic("weder JPEG noch Bitmap"));
 }
 
 std::unique_ptr<Picture> Picture::FromJpeg(std::string_view bytes) {
@@ -54,21 +54,21 @@ std::unique_ptr<Picture> Picture::FromJpeg(std::string_view bytes) {
 std::unique_ptr<Picture> Picture::FromBitmapFile(std::string_view bytes) {
     BITMAPFILEHEADER file;
     BITMAPINFOHEADER header;
-    if (bytes.size() < sizeof file + sizeof header) RaiseInvalidGraphic("Bitmap zu kurz");
+    if (bytes.size() < sizeof file + sizeof header) Raise(InvalidGraphic("Bitmap zu kurz"));
     std::memcpy(&file, bytes.data(), sizeof file);
     std::memcpy(&header, bytes.data() + sizeof file, sizeof header);
     const bool supported = header.biSize >= sizeof header && header.biPlanes == 1 &&
                            header.biCompression == BI_RGB && header.biWidth > 0 && header.biHeight != 0 &&
                            (header.biBitCount == 1 || header.biBitCount == 4 || header.biBitCount == 8 ||
                             header.biBitCount == 24 || header.biBitCount == 32);
-    if (!supported) RaiseInvalidGraphic("Bitmap-Format nicht unterst\xFCtzt");
+    if (!supported) Raise(InvalidGraphic("Bitmap-Format nicht unterst\xFCtzt"));
     const std::size_t colours =
         header.biBitCount <= 8 ? (header.biClrUsed ? header.biClrUsed : 1u << header.biBitCount) : 0;
     const std::size_t tableOffset = sizeof file + header.biSize;
     const std::size_t pixelBytes = RowBytes(header.biWidth, header.biBitCount) * std::labs(header.biHeight);
     if (colours > 256 || tableOffset + colours * sizeof(RGBQUAD) > bytes.size() ||
         file.bfOffBits > bytes.size() || bytes.size() - file.bfOffBits < pixelBytes) {
-        RaiseInvalidGraphic("Bitmap unvollst\xE4ndig");
+        Raise(InvalidGraphic("Bitmap unvollst\xE4ndig"));
     }
     // The colour table follows the header; copied out, since the file's
     // 14-byte header leaves it unaligned.
