@@ -150,17 +150,17 @@ void TSchoner::LayOutWebBrowser() {
 }
 
 void TSchoner::InstallSaverWindowProc() {
-    WindowProc = [this](Message& message) { SaverWindowProc(message); };
+    WindowProc = static_cast<MessageHandler>(&TSchoner::SaverWindowProc);
 }
 
 void TSchoner::SaverWindowProc(Message& message) {
     if (SaverMode != smSaver) {
-        OldWindowProc(message);
+        (this->*OldWindowProc)(message);
         return;
     }
     switch (DecideWatch(message.msg, message.wParam)) {
         case WatchAction::PassOn:
-            OldWindowProc(message);
+            (this->*OldWindowProc)(message);
             break;
         case WatchAction::Swallow:
             break;

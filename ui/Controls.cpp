@@ -2,7 +2,12 @@
 
 #include <commctrl.h>
 
+#include <array>
+#include <iterator>
+
 #include "ui/Resource.h"
+#include "ui/Scoped.h"
+#include "ui/WindowBinding.h"
 
 namespace {
 
@@ -30,15 +35,22 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(window, msg, wParam, lParam);
 }
 
+}  // namespace
+
 // Pictures and shapes draw themselves; a picture control without a picture
 // draws nothing and leaves what lies beneath it to show through.
 struct Graphic {
+    ~Graphic();
+
+    HWND window = nullptr;
     std::unique_ptr<Picture> picture;
     bool shape = false;
     bool autoSize = false;
     bool pressed = false;
     int dpi = kLayoutDpi;
 };
+
+namespace {
 
 Graphic* GraphicOf(HWND window) {
     return reinterpret_cast<Graphic*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -56,12 +68,10 @@ void PaintGraphic(HWND window, const Graphic& graphic) {
     if (graphic.shape) {
         RECT area;
         GetClientRect(window, &area);
-        const HBRUSH fill = CreateSolidBrush(kWhite);
-        const HBRUSH outline = CreateSolidBrush(kGrey);
-        FillRect(dc, &area, fill);
-        FrameRect(dc, &area, outline);
-        DeleteObject(outline);
-        DeleteObject(fill);
+        const ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(kWhite));
+        const ScopedGdiObject<HBRUSH> outline(CreateSolidBrush(kGrey));
+        FillRect(dc, &area, fill.Get());
+        FrameRect(dc, &area, outline.Get());
     } else if (graphic.picture) {
         const SIZE size = ShownSize(graphic);
         graphic.picture->Draw(dc, 0, 0, size.cx, size.cy);
@@ -84,17 +94,9 @@ void ReleaseButton(HWND window, Graphic& graphic, LPARAM position) {
 }
 
 LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
-    Graphic* graphic = GraphicOf(window);
+    Graphic* graphic = BoundOwner(window, msg, lParam, &Graphic::window);
+    if (!graphic) return DefWindowProcA(window, msg, wParam, lParam);
     switch (msg) {
-        case WM_NCCREATE:
-            SetWindowLongPtrA(
-                window, GWLP_USERDATA,
-                reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            delete graphic;
-            break;
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
@@ -138,53 +140,13 @@ void RegisterClasses() {
     registered = true;
 }
 
-struct WindowClassAndStyle {
-    const char* className;
-    DWORD style;
-    DWORD exStyle = 0;
-    void* createParam = nullptr;
-};
-
-WindowClassAndStyle ClassAndStyleFor(const LayoutRow& row) {
-    const ControlProperties& properties = row.properties;
-    // Every control but a picture keeps its siblings' area to them; a
-    // picture paints under the see-through click areas that lie on it.
-    const DWORD clipped = row.kind == ControlKind::Picture ? 0 : WS_CLIPSIBLINGS;
-    const DWORD tabStop = properties.tabStop ? WS_TABSTOP : 0;
-    switch (row.kind) {
-        case ControlKind::PageControl:
-            return {WC_TABCONTROLA, TCS_MULTILINE | WS_CLIPCHILDREN | clipped | tabStop, WS_EX_CONTROLPARENT};
-        case ControlKind::Page:
-            return {kContainerClass, WS_CLIPCHILDREN | clipped, WS_EX_CONTROLPARENT};
-        case ControlKind::Panel:
-            return {kContainerClass, WS_CLIPCHILDREN | clipped, WS_EX_CONTROLPARENT};
-        case ControlKind::GroupBox:
-            // The frame covers the whole box but leaves its inside to the
-            // box's own background: the box must not clip it out.
-            return {kContainerClass, clipped, WS_EX_CONTROLPARENT};
-        case ControlKind::PushButton:
-            return {"Button", BS_PUSHBUTTON | clipped | tabStop};
-        case ControlKind::ComboBox:
-            return {"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | clipped | tabStop};
-        case ControlKind::Picture:
-            return {kGraphicClass, clipped, properties.picture ? 0u : WS_EX_TRANSPARENT,
-                    new Graphic{nullptr, false, properties.autoSize}};
-        case ControlKind::Shape:
-            return {kGraphicClass, clipped, 0, new Graphic{nullptr, true}};
-        case ControlKind::Memo:
-            return {"Edit", ES_MULTILINE | ES_READONLY | ES_CENTER | ES_NOHIDESEL | clipped | tabStop};
-        case ControlKind::LinkLabel:
-            return {"Static", SS_LEFT | SS_NOTIFY | clipped | tabStop};
-    }
-    return {kContainerClass, clipped};
-}
-
 int PageCount(HWND pageControl) {
     return static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
 }
 
 // A page gets the next tab, which carries the page window; it starts hidden.
-void AddPage(HWND pageControl, const LayoutRow& row, HWND page) {
+void AddPage(HWND page, const LayoutRow& row) {
+    const HWND pageControl = GetParent(page);
     TCITEMA item = {};
     item.mask = TCIF_TEXT | TCIF_PARAM;
     item.pszText = const_cast<char*>(row.properties.caption);
@@ -217,7 +179,7 @@ int WindowHeight(HWND window) {
 // to fit. The window's own height is that of the dropped-down list.
 // Wine reads the field's height back 2 pixels higher than it was set, so
 // the size is corrected until it fits (Windows fits at the first try).
-void FitComboBox(HWND combo, const Bounds& closed, int dpi) {
+void PlaceComboBox(HWND combo, const Bounds& closed, const ControlFonts&, int dpi) {
     const int itemHeight = ScaleForDpi(kComboItemHeight, dpi);
     const int closedHeight = closed.height;
     SetWindowPos(combo, nullptr, closed.left, closed.top, closed.width,
@@ -239,12 +201,6 @@ void AddGroupFrame(HWND box, const LayoutRow& row) {
                     GetModuleHandleA(nullptr), nullptr);
 }
 
-void PlaceGroupFrame(HWND box, const Bounds& bounds, HFONT font) {
-    const HWND frame = GetDlgItem(box, 0);
-    SetWindowPos(frame, nullptr, 0, 0, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-}
-
 // A picture that sizes itself takes its picture's size at the layout's scale.
 Bounds GraphicBounds(const Graphic& graphic, Bounds bounds) {
     if (!graphic.autoSize || !graphic.picture) return bounds;
@@ -252,67 +208,168 @@ Bounds GraphicBounds(const Graphic& graphic, Bounds bounds) {
     return {bounds.left, bounds.top, size.cx, size.cy};
 }
 
+void MoveControl(HWND control, const Bounds& bounds) {
+    SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(control, nullptr, TRUE);
+}
+
+void PlacePlain(HWND control, const Bounds& bounds, const ControlFonts&, int) {
+    MoveControl(control, bounds);
+}
+
+void PlacePage(HWND control, const Bounds&, const ControlFonts&, int) {
+    MoveControl(control, PageArea(GetParent(control)));
+}
+
+void PlaceGroupBox(HWND box, const Bounds& bounds, const ControlFonts& fonts, int) {
+    const HWND frame = GetDlgItem(box, 0);
+    SetWindowPos(frame, nullptr, 0, 0, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.normal.Get()), FALSE);
+    MoveControl(box, bounds);
+}
+
+void PlaceGraphic(HWND control, const Bounds& bounds, const ControlFonts&, int dpi) {
+    Graphic& graphic = *GraphicOf(control);
+    graphic.dpi = dpi;
+    MoveControl(control, GraphicBounds(graphic, bounds));
+}
+
+// What sets one kind of control apart from the others, beside its class and styles.
+enum KindFlag : unsigned {
+    // Every control but a picture keeps its siblings' area to them; a
+    // picture paints under the see-through click areas that lie on it.
+    kOverSiblings = 1,
+    kNoText = 2,        // a page's caption is its tab's, a group box's its frame's
+    kStartsHidden = 4,  // a page waits until its page control selects it
+    kLink = 8,          // underlined and in the link colour
+    kDrawnByGraphic = 16,
+};
+
+struct KindTraits {
+    ControlKind kind;
+    const char* className;
+    DWORD style;  // beside WS_CHILD, WS_VISIBLE, WS_CLIPSIBLINGS and the row's tab stop
+    DWORD exStyle;
+    // Adds what the window needs beside itself, once it is made.
+    void (*complete)(HWND control, const LayoutRow& row);
+    // Puts the control at its scaled bounds, in the fonts made for the DPI.
+    void (*place)(HWND control, const Bounds& bounds, const ControlFonts& fonts, int dpi);
+    unsigned flags;
+};
+
+constexpr DWORD kContainer = WS_EX_CONTROLPARENT;
+
+// In the order of ControlKind.
+constexpr auto kKindTraits = [] {
+    using enum ControlKind;
+    // clang-format off
+    return std::to_array<KindTraits>({
+        // kind       class            style                           exStyle     complete       place
+        //            flags
+        {PageControl, WC_TABCONTROLA,  TCS_MULTILINE | WS_CLIPCHILDREN, kContainer, nullptr,       PlacePlain,
+                      0},
+        {Page,        kContainerClass, WS_CLIPCHILDREN,                kContainer, AddPage,       PlacePage,
+                      kNoText | kStartsHidden},
+        {Panel,       kContainerClass, WS_CLIPCHILDREN,                kContainer, nullptr,       PlacePlain,
+                      0},
+        // The frame covers the whole box but leaves its inside to the box's
+        // own background: the box must not clip it out.
+        {GroupBox,    kContainerClass, 0,                              kContainer, AddGroupFrame, PlaceGroupBox,
+                      kNoText},
+        {PushButton,  "Button",        BS_PUSHBUTTON,                  0,          nullptr,       PlacePlain,
+                      0},
+        {ComboBox,    "ComboBox",      CBS_DROPDOWNLIST | WS_VSCROLL,  0,          nullptr,       PlaceComboBox,
+                      0},
+        {Picture,     kGraphicClass,   0,                              0,          nullptr,       PlaceGraphic,
+                      kOverSiblings | kDrawnByGraphic},
+        {Shape,       kGraphicClass,   0,                              0,          nullptr,       PlaceGraphic,
+                      kDrawnByGraphic},
+        {Memo,        "Edit",          ES_MULTILINE | ES_READONLY | ES_CENTER | ES_NOHIDESEL,
+                                                                       0,          nullptr,       PlacePlain,
+                      0},
+        {LinkLabel,   "Static",        SS_LEFT | SS_NOTIFY,            0,          nullptr,       PlacePlain,
+                      kLink},
+    });
+    // clang-format on
+}();
+
+constexpr bool InKindOrder() {
+    for (std::size_t index = 0; index < std::size(kKindTraits); ++index) {
+        if (static_cast<std::size_t>(kKindTraits[index].kind) != index) return false;
+    }
+    return std::size(kKindTraits) == static_cast<std::size_t>(ControlKind::LinkLabel) + 1;
+}
+static_assert(InKindOrder(), "one row per kind, in the order of ControlKind");
+
+const KindTraits& TraitsOf(ControlKind kind) {
+    return kKindTraits[static_cast<std::size_t>(kind)];
+}
+
+bool Has(const KindTraits& traits, KindFlag flag) {
+    return (traits.flags & flag) != 0;
+}
+
+HFONT MakeFont(const char* face, int height, int dpi, bool underline) {
+    return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face);
+}
+
+DWORD ExStyleFor(const LayoutRow& row) {
+    // A picture without a picture of its own is a see-through click area.
+    const bool seeThrough = row.kind == ControlKind::Picture && !row.properties.picture;
+    return TraitsOf(row.kind).exStyle | (seeThrough ? WS_EX_TRANSPARENT : 0);
+}
+
+DWORD StyleFor(const LayoutRow& row) {
+    const KindTraits& traits = TraitsOf(row.kind);
+    return WS_CHILD | traits.style | (Has(traits, kStartsHidden) ? 0 : WS_VISIBLE) |
+           (Has(traits, kOverSiblings) ? 0 : WS_CLIPSIBLINGS) | (row.properties.tabStop ? WS_TABSTOP : 0);
+}
+
 }  // namespace
 
-ControlFonts::ControlFonts(const char* face, int height, int dpi) {
-    const auto make = [&](BOOL underline) {
-        return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, face);
-    };
-    normal = make(FALSE);
-    link = make(TRUE);
+Graphic::~Graphic() {
+    if (window) DestroyWindow(window);
 }
 
-ControlFonts::~ControlFonts() {
-    DeleteObject(link);
-    DeleteObject(normal);
-}
+LayoutControl::LayoutControl() = default;
+LayoutControl::~LayoutControl() = default;
+LayoutControl::LayoutControl(LayoutControl&&) noexcept = default;
+LayoutControl& LayoutControl::operator=(LayoutControl&&) noexcept = default;
 
-HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi) {
+ControlFonts::ControlFonts(const char* face, int height, int dpi)
+    : normal(MakeFont(face, height, dpi, false)), link(MakeFont(face, height, dpi, true)) {}
+
+LayoutControl CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi) {
     RegisterClasses();
-    const WindowClassAndStyle classAndStyle = ClassAndStyleFor(row);
-    const bool isPage = row.kind == ControlKind::Page;
-    const char* text = row.kind == ControlKind::GroupBox || isPage ? nullptr : row.properties.caption;
-    const HWND window = CreateWindowExA(classAndStyle.exStyle, classAndStyle.className, text,
-                                        WS_CHILD | (isPage ? 0 : WS_VISIBLE) | classAndStyle.style, 0, 0, 0,
-                                        0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                        GetModuleHandleA(nullptr), classAndStyle.createParam);
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (isPage) AddPage(parent, row, window);
-    if (row.kind == ControlKind::GroupBox) AddGroupFrame(window, row);
-    PlaceControl(window, row, fonts, dpi);
+    const KindTraits& traits = TraitsOf(row.kind);
+    LayoutControl control;
+    if (Has(traits, kDrawnByGraphic)) {
+        control.graphic = std::make_unique<Graphic>();
+        control.graphic->shape = row.kind == ControlKind::Shape;
+        control.graphic->autoSize = row.properties.autoSize;
+    }
+    control.window = CreateWindowExA(ExStyleFor(row), traits.className,
+                                     Has(traits, kNoText) ? nullptr : row.properties.caption, StyleFor(row),
+                                     0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     GetModuleHandleA(nullptr), control.graphic.get());
+    SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (traits.complete) traits.complete(control.window, row);
+    PlaceControl(control.window, row, fonts, dpi);
     if (row.properties.picture)
-        SetControlPicture(window, Picture::FromFile(ResourceBytes(row.properties.picture)));
-    return window;
+        SetControlPicture(control.window, Picture::FromFile(ResourceBytes(row.properties.picture)));
+    return control;
 }
 
 // The font goes first: it decides the height of the page control's tabs,
 // hence the area of its pages.
 void PlaceControl(HWND control, const LayoutRow& row, const ControlFonts& fonts, int dpi) {
+    const KindTraits& traits = TraitsOf(row.kind);
     SendMessageA(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(row.kind == ControlKind::LinkLabel ? fonts.link : fonts.normal),
-                 TRUE);
-    Bounds bounds =
-        row.kind == ControlKind::Page ? PageArea(GetParent(control)) : ScaleForDpi(row.bounds, dpi);
-    switch (row.kind) {
-        case ControlKind::ComboBox:
-            FitComboBox(control, bounds, dpi);
-            return;
-        case ControlKind::GroupBox:
-            PlaceGroupFrame(control, bounds, fonts.normal);
-            break;
-        case ControlKind::Picture:
-        case ControlKind::Shape:
-            GraphicOf(control)->dpi = dpi;
-            bounds = GraphicBounds(*GraphicOf(control), bounds);
-            break;
-        default:
-            break;
-    }
-    SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(control, nullptr, TRUE);
+                 reinterpret_cast<WPARAM>(Has(traits, kLink) ? fonts.link.Get() : fonts.normal.Get()), TRUE);
+    traits.place(control, ScaleForDpi(row.bounds, dpi), fonts, dpi);
 }
 
 void SetControlPicture(HWND control, std::unique_ptr<Picture> picture) {
@@ -325,16 +382,15 @@ void SetControlPicture(HWND control, std::unique_ptr<Picture> picture) {
     InvalidateRect(control, nullptr, FALSE);
 }
 
-HBRUSH ControlColors(HWND control, HDC dc) {
-    char className[16];
-    if (!GetClassNameA(control, className, sizeof className)) return nullptr;
-    // The memo and the link labels stand on the white of the About page.
-    const bool isMemo = lstrcmpiA(className, "Edit") == 0;
-    const bool isLinkLabel = lstrcmpiA(className, "Static") == 0;
-    if (!isMemo && !isLinkLabel) return nullptr;
-    SetTextColor(dc, isLinkLabel ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, kWhite);
-    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+// The brush is the DC's own, set to the row's colour: nothing to make or free.
+HBRUSH ControlColors(const LayoutRow& row, HDC dc) {
+    if (!row.properties.background) return nullptr;
+    const RgbColor& background = *row.properties.background;
+    const COLORREF color = RGB(background.red, background.green, background.blue);
+    SetTextColor(dc, Has(TraitsOf(row.kind), kLink) ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, color);
+    SetDCBrushColor(dc, color);
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
 }
 
 void SelectPage(HWND pageControl, int index) {

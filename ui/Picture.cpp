@@ -16,9 +16,9 @@ ErrorText InvalidGraphic(const char* why) {
 
 // A DIB section from a ready header (with its colour table, if any) and the
 // pixel rows it describes.
-HBITMAP MakeBitmap(const BITMAPINFO& info, const void* pixels, std::size_t pixelBytes) {
+ScopedGdiObject<HBITMAP> MakeBitmap(const BITMAPINFO& info, const void* pixels, std::size_t pixelBytes) {
     void* bits = nullptr;
-    const HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    ScopedGdiObject<HBITMAP> bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap) Raise(InvalidGraphic("kein Speicher f\xFCr das Bild"));
     std::memcpy(bits, pixels, pixelBytes);
     return bitmap;
@@ -45,8 +45,8 @@ std::unique_ptr<Picture> Picture::FromJpeg(std::string_view bytes) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    const HBITMAP bitmap = MakeBitmap(info, image.pixels.data(), image.pixels.size());
-    return std::unique_ptr<Picture>(new Picture(bitmap, image.width, image.height));
+    return std::unique_ptr<Picture>(
+        new Picture(MakeBitmap(info, image.pixels.data(), image.pixels.size()), image.width, image.height));
 }
 
 // An uncompressed bitmap file: file header, info header, colour table, rows.
@@ -76,31 +76,26 @@ std::unique_ptr<Picture> Picture::FromBitmapFile(std::string_view bytes) {
     std::memcpy(info.data(), &header, sizeof header);
     reinterpret_cast<BITMAPINFOHEADER*>(info.data())->biSize = sizeof header;
     std::memcpy(info.data() + sizeof header, bytes.data() + tableOffset, colours * sizeof(RGBQUAD));
-    const HBITMAP bitmap = MakeBitmap(*reinterpret_cast<const BITMAPINFO*>(info.data()),
-                                      bytes.data() + file.bfOffBits, pixelBytes);
-    return std::unique_ptr<Picture>(new Picture(bitmap, header.biWidth, std::labs(header.biHeight)));
-}
-
-Picture::~Picture() {
-    DeleteObject(bitmap_);
+    ScopedGdiObject<HBITMAP> bitmap = MakeBitmap(*reinterpret_cast<const BITMAPINFO*>(info.data()),
+                                                 bytes.data() + file.bfOffBits, pixelBytes);
+    return std::unique_ptr<Picture>(
+        new Picture(std::move(bitmap), header.biWidth, std::labs(header.biHeight)));
 }
 
 // HALFTONE averages the source pixels under each target pixel instead of
 // repeating or dropping whole rows and columns; it needs the brush origin
 // set after it is chosen.
 void Picture::Draw(HDC target, int left, int top, int width, int height) const {
-    const HDC source = CreateCompatibleDC(target);
-    const HGDIOBJ old = SelectObject(source, bitmap_);
+    const ScopedMemoryDc source(CreateCompatibleDC(target));
+    const ScopedSelection selected(source.Get(), bitmap_.Get());
     if (width == width_ && height == height_) {
-        BitBlt(target, left, top, width_, height_, source, 0, 0, SRCCOPY);
+        BitBlt(target, left, top, width_, height_, source.Get(), 0, 0, SRCCOPY);
     } else {
         const int oldMode = SetStretchBltMode(target, HALFTONE);
         POINT oldOrigin;
         SetBrushOrgEx(target, 0, 0, &oldOrigin);
-        StretchBlt(target, left, top, width, height, source, 0, 0, width_, height_, SRCCOPY);
+        StretchBlt(target, left, top, width, height, source.Get(), 0, 0, width_, height_, SRCCOPY);
         SetBrushOrgEx(target, oldOrigin.x, oldOrigin.y, nullptr);
         SetStretchBltMode(target, oldMode);
     }
-    SelectObject(source, old);
-    DeleteDC(source);
 }

@@ -1,40 +1,11 @@
 #include "driver/DisplaySettings.h"
 
-#include <gtest/gtest.h>
+#include <tlhelp32.h>
 
-#include <algorithm>
 #include <cstdint>
 #include <stdexcept>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-DWORD Milliseconds(Clock::duration duration) {
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(duration).count();
-    return ms > 0 ? static_cast<DWORD>(ms) : 0;
-}
-
-void HandleWaitingMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-// Waits until the object is signalled (true) or the deadline passes (false),
-// handling the thread's messages meanwhile. Without an object it only waits.
-bool WaitHandlingMessages(HANDLE object, Clock::time_point deadline) {
-    const DWORD count = object ? 1 : 0;
-    for (;;) {
-        HandleWaitingMessages();
-        const DWORD result = MsgWaitForMultipleObjects(count, &object, FALSE,
-                                                       Milliseconds(deadline - Clock::now()), QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0 && count == 1) return true;
-        if (result == WAIT_TIMEOUT || result == WAIT_FAILED) return false;
-    }
-}
 
 struct WindowSearch {
     DWORD processId;
@@ -77,14 +48,12 @@ SaverProcess::~SaverProcess() {
 }
 
 bool SaverProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD& exitCode) {
-    if (!WaitHandlingMessages(info_.hProcess, Clock::now() + timeout)) return false;
+    if (!WaitForObject(info_.hProcess, timeout)) return false;
     return GetExitCodeProcess(info_.hProcess, &exitCode) != FALSE;
 }
 
 std::vector<HWND> SaverProcess::TopLevelWindows(const char* className) const {
-    WindowSearch search{info_.dwProcessId, className, {}};
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return TopLevelWindowsOf(info_.dwProcessId, className);
 }
 
 std::vector<HWND> SaverProcess::VisibleWindows(const char* className) const {
@@ -109,20 +78,6 @@ HWND SaverProcess::WaitForWindow(const char* className, std::chrono::millisecond
 
 HWND SaverProcess::WaitForMessageBox(std::chrono::milliseconds timeout) const {
     return WaitForWindow("#32770", timeout);
-}
-
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    constexpr auto kPollInterval = std::chrono::milliseconds(20);
-    const auto deadline = Clock::now() + timeout;
-    while (!condition()) {
-        if (Clock::now() >= deadline) return false;
-        WaitHandlingMessages(nullptr, std::min(deadline, Clock::now() + kPollInterval));
-    }
-    return true;
-}
-
-void Pause(std::chrono::milliseconds duration) {
-    WaitHandlingMessages(nullptr, Clock::now() + duration);
 }
 
 std::string WindowText(HWND window) {
@@ -203,38 +158,10 @@ std::string MessageBoxText(HWND box) {
     return {};
 }
 
-void AcknowledgeErrorBox(const SaverProcess& saver, const std::string& message) {
-    const HWND box = saver.WaitForMessageBox();
-    ASSERT_NE(box, nullptr) << "no error box for: " << message;
-    EXPECT_EQ(WindowText(box), "Solquera");
-    EXPECT_EQ(MessageBoxText(box), message + ".");
-    ASSERT_TRUE(ClickButton(GetDlgItem(box, IDOK)));
-}
-
-OwnMessageBoxAnswer::OwnMessageBoxAnswer() : thread_([this] { Answer(); }) {}
-
-OwnMessageBoxAnswer::~OwnMessageBoxAnswer() {
-    Wait();
-}
-
-void OwnMessageBoxAnswer::Wait() {
-    if (thread_.joinable()) thread_.join();
-}
-
-void OwnMessageBoxAnswer::Answer() {
-    WindowSearch search{GetCurrentProcessId(), "#32770", {}};
-    WaitUntil([&] {
-        search.found.clear();
-        EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
-        std::erase_if(search.found, [](HWND window) { return !IsWindowVisible(window); });
-        return !search.found.empty();
-    });
-    if (search.found.empty()) return;
-    const HWND box = search.found.front();
-    seen_ = true;
-    caption_ = WindowText(box);
-    text_ = MessageBoxText(box);
-    ClickButton(GetDlgItem(box, IDOK));
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* className) {
+    WindowSearch search{processId, className, {}};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 std::string TempDirectory() {
@@ -286,6 +213,19 @@ HWND PreviewParent::WaitForSaverChild() const {
     HWND child = nullptr;
     WaitUntil([&] { return (child = FindWindowExA(handle_, nullptr, kFormClass, nullptr)) != nullptr; });
     return child;
+}
+
+bool ProcessRuns(const char* exeName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found;
+         more = Process32Next(snapshot, &entry)) {
+        found = lstrcmpiA(entry.szExeFile, exeName) == 0;
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 const char* SaverPath() {

@@ -8,13 +8,12 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "driver/DisplaySettings.h"
-#include "view/DibSection.h"
+#include "driver/ScreenShot.h"
 #include "view/PageReader.h"
 #include "view/PhotoPlacement.h"
 #include "ui/Jpeg.h"
@@ -37,31 +36,6 @@ std::optional<PageContent> CurrentPhotoPage(std::string& text) {
     if (text.find("<img") == std::string::npos) return std::nullopt;
     return ReadPage(text);
 }
-
-class ScreenShot {
-public:
-    ScreenShot()
-        : width_(GetSystemMetrics(SM_CXSCREEN)),
-          height_(GetSystemMetrics(SM_CYSCREEN)),
-          shot_(width_, height_) {
-        const HDC screen = GetDC(nullptr);
-        BitBlt(shot_.Dc(), 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-        GdiFlush();
-    }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int Channel(int x, int y, int channel) const {
-        return (shot_.Pixels()[y * width_ + x] >> (8 * channel)) & 0xFF;
-    }
-    std::uint32_t Colour(int x, int y) const { return shot_.Pixels()[y * width_ + x] & 0xFFFFFF; }
-    bool IsBlack(int x, int y) const { return Colour(x, y) == 0; }
-
-private:
-    int width_;
-    int height_;
-    DibSection shot_;
-};
 
 class BuiltInViewSaverTest : public ::testing::Test {
 protected:
