@@ -9,7 +9,7 @@ set(SOLQUERA_PURE_SOURCES
   ui/Error.cpp
   ui/ErrorReport.cpp
   slideshow/PageText.cpp
-  slideshow/RandomGenerator.cpp
+  base/RandomGenerator.cpp
   slideshow/InputWatch.cpp
   slideshow/SlideSequence.cpp
   slideshow/CoveringPlan.cpp

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "slideshow/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 std::uint32_t ClockSeed() {
     LARGE_INTEGER counter;

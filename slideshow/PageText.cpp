@@ -8,9 +8,8 @@ constexpr std::string_view kFadeTag = "<meta http-equiv=Page-Exit content=blendT
 constexpr std::string_view kRevealTagStart =
     "<meta http-equiv=Page-Exit content=revealTrans(Duration=3,transition=";
 constexpr std::string_view kRevealTagEnd = ")>";
-// The reveal pattern that the random effect uses, and the number of draws of
-// which one gives the fade instead.
-constexpr std::int32_t kRandomRevealPattern = 23;
+// The number of draws of the random effect of which one gives the fade
+// instead of the random reveal pattern.
 constexpr std::int32_t kRandomEffectChoices = 23;
 
 constexpr std::string_view kHead = "<html><head>";

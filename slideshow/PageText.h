@@ -7,10 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "slideshow/RandomGenerator.h"
-
-// How the photograph fills the window: to its height or to its width.
-enum class PhotoFit { Height, Width };
+#include "base/PageFormat.h"
+#include "base/RandomGenerator.h"
 
 // The exit tag for an effect: the fade for 23; for 24 one draw in 0..22
 // decides between reveal pattern 23 (1..22) and the fade (0); any other value,

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "slideshow/PageText.h"
-#include "slideshow/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 inline constexpr std::int32_t kPhotoCount = 50;
 // Photograph n is the executable's resource n + kPhotoResourceBase.

@@ -1,9 +1,10 @@
 #include "ui/Dpi.h"
 
+#include "ui/Scoped.h"
+
 int SystemDpi() {
-    const HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
+    const ScopedWindowDc screen(nullptr);
+    const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
     return dpi > 0 ? dpi : USER_DEFAULT_SCREEN_DPI;
 }
 

@@ -4,34 +4,30 @@
 
 Registry::Registry(HKEY root, REGSAM access) : root_(root), access_(access) {}
 
-Registry::~Registry() {
-    CloseKey();
-}
-
 bool Registry::OpenKey(const std::string& path, bool canCreate) {
-    CloseKey();
     const char* subKey = path.c_str();
+    HKEY* const key = key_.Receive();
     const LSTATUS status = canCreate ? RegCreateKeyExA(root_, subKey, 0, nullptr, REG_OPTION_NON_VOLATILE,
-                                                       access_, nullptr, &key_, nullptr)
-                                     : RegOpenKeyExA(root_, subKey, 0, access_, &key_);
-    // A failed open may leave anything in the handle.
-    if (status != ERROR_SUCCESS) key_ = nullptr;
-    return key_ != nullptr;
+                                                       access_, nullptr, key, nullptr)
+                                     : RegOpenKeyExA(root_, subKey, 0, access_, key);
+    // A failed open may leave anything in the handle: dropped, not closed.
+    if (status != ERROR_SUCCESS) key_.Release();
+    return key_.IsValid();
 }
 
 void Registry::CloseKey() {
-    if (key_) RegCloseKey(key_);
-    key_ = nullptr;
+    key_.Reset();
 }
 
 bool Registry::ValueExists(const std::string& name) const {
-    return key_ && RegQueryValueExA(key_, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    return key_ &&
+           RegQueryValueExA(key_.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 DWORD Registry::QueryValue(const std::string& name, void* data, DWORD& size) const {
     DWORD type = REG_NONE;
     auto* bytes = static_cast<BYTE*>(data);
-    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, bytes, &size) != ERROR_SUCCESS) {
+    if (!key_ || RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, bytes, &size) != ERROR_SUCCESS) {
         Raise(RegistryReadError(name));
     }
     return type;
@@ -39,7 +35,7 @@ DWORD Registry::QueryValue(const std::string& name, void* data, DWORD& size) con
 
 void Registry::SetValue(const std::string& name, DWORD type, const void* data, DWORD size) {
     const auto* bytes = static_cast<const BYTE*>(data);
-    if (!key_ || RegSetValueExA(key_, name.c_str(), 0, type, bytes, size) != ERROR_SUCCESS) {
+    if (!key_ || RegSetValueExA(key_.Get(), name.c_str(), 0, type, bytes, size) != ERROR_SUCCESS) {
         Raise(RegistryWriteError(name));
     }
 }
@@ -80,7 +76,8 @@ void Registry::WriteExpandString(const std::string& name, const std::string& val
 
 DWORD Registry::ValueType(const std::string& name) const {
     DWORD type = REG_NONE;
-    if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS) {
+    if (!key_ ||
+        RegQueryValueExA(key_.Get(), name.c_str(), nullptr, &type, nullptr, nullptr) != ERROR_SUCCESS) {
         return REG_NONE;
     }
     return type;

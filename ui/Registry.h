@@ -8,10 +8,11 @@
 #include <cstdint>
 #include <string>
 
+#include "ui/Scoped.h"
+
 class Registry {
 public:
     explicit Registry(HKEY root = HKEY_CURRENT_USER, REGSAM access = KEY_ALL_ACCESS);
-    ~Registry();
     Registry(const Registry&) = delete;
     Registry& operator=(const Registry&) = delete;
 
@@ -44,5 +45,5 @@ private:
 
     HKEY root_;
     REGSAM access_;
-    HKEY key_ = nullptr;
+    ScopedRegistryKey key_;
 };

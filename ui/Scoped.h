@@ -59,47 +59,25 @@ struct FileTraits {
 };
 using ScopedFile = Scoped<FileTraits>;
 
-struct RegistryKeyTraits {
-    using Handle = HKEY;
+// The traits of a handle that is null when empty and given back by `release`.
+template <typename HandleType, auto release>
+struct NullEmptyTraits {
+    using Handle = HandleType;
     static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle key) noexcept { RegCloseKey(key); }
+    static void Close(Handle handle) noexcept { release(handle); }
 };
-using ScopedRegistryKey = Scoped<RegistryKeyTraits>;
 
-struct MemoryDcTraits {
-    using Handle = HDC;
-    static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle dc) noexcept { DeleteDC(dc); }
-};
+using ScopedRegistryKey = Scoped<NullEmptyTraits<HKEY, &RegCloseKey>>;
 // A DC from CreateCompatibleDC.
-using ScopedMemoryDc = Scoped<MemoryDcTraits>;
-
-template <typename Object>
-struct GdiObjectTraits {
-    using Handle = Object;
-    static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle object) noexcept { DeleteObject(object); }
-};
+using ScopedMemoryDc = Scoped<NullEmptyTraits<HDC, &DeleteDC>>;
 // A brush, pen, font or bitmap; it must no longer be selected into a DC when
 // it goes (declare its ScopedSelection after it).
 template <typename Object>
-using ScopedGdiObject = Scoped<GdiObjectTraits<Object>>;
-
-struct BstrTraits {
-    using Handle = BSTR;
-    static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle text) noexcept { SysFreeString(text); }
-};
-using ScopedBstr = Scoped<BstrTraits>;
-
-struct WindowTraits {
-    using Handle = HWND;
-    static Handle Empty() noexcept { return nullptr; }
-    static void Close(Handle window) noexcept { DestroyWindow(window); }
-};
+using ScopedGdiObject = Scoped<NullEmptyTraits<Object, &DeleteObject>>;
+using ScopedBstr = Scoped<NullEmptyTraits<BSTR, &SysFreeString>>;
 // A window the owner destroys; only for a window that nothing else destroys
 // (a top-level window of ours), since the handle does not learn of it.
-using ScopedWindow = Scoped<WindowTraits>;
+using ScopedWindow = Scoped<NullEmptyTraits<HWND, &DestroyWindow>>;
 
 // A window's DC from GetDC, given back to the same window.
 class ScopedWindowDc {

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string_view>
 
-#include "slideshow/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "view/PageReader.h"
 #include "view/PageView.h"
 

@@ -52,14 +52,6 @@ PlacedPhoto DecodePhotoForPage(const void* jpeg, std::size_t size, const PagePho
     return placed;
 }
 
-PlacedPhoto PlacePhotoOnPage(const void* jpeg, std::size_t size, const PagePhoto& photo) {
-    PlacedPhoto placed = DecodePhotoForPage(jpeg, size, photo);
-    if (!placed.picture.pixels.empty() && !AtPageSize(placed)) {
-        placed.picture = ScalePixelImage(placed.picture, placed.placement.Width(), placed.placement.Height());
-    }
-    return placed;
-}
-
 void RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area, PixelImage& page) {
     page.width = area.Width();
     page.height = area.Height();
@@ -81,10 +73,4 @@ void RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area, 
     if (drawn.Empty()) return;
     DrawPhoto(*photo, drawn, page.Row(drawn.top - area.top) + (drawn.left - area.left),
               static_cast<std::size_t>(page.width));
-}
-
-PixelImage RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area) {
-    PixelImage page;
-    RenderPage(photo, area, page);
-    return page;
 }

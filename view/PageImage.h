@@ -21,10 +21,7 @@ struct PlacedPhoto {
 // when the bytes are not a readable JPEG image, or when the page would show
 // the photograph larger than 2^26 pixels.
 PlacedPhoto DecodePhotoForPage(const void* jpeg, std::size_t size, const PagePhoto& photo);
-// The same, sized to the page.
-PlacedPhoto PlacePhotoOnPage(const void* jpeg, std::size_t size, const PagePhoto& photo);
 
 // The part `area` (page coordinates) of the page, as a picture of the area's
 // size, drawn into `page` (whose memory is used again when it is large enough).
 void RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area, PixelImage& page);
-PixelImage RenderPage(const std::optional<PlacedPhoto>& photo, const PixelRect& area);

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "slideshow/PageText.h"
+#include "base/PageFormat.h"
 #include "ui/Jpeg.h"
 
 // The "Page-Exit" tag: the transition played when the next page replaces this one.

@@ -3,7 +3,7 @@
 #include <cassert>
 #include <limits>
 
-#include "slideshow/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 namespace {
 

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/PageFormat.h"
 #include "view/PixelRect.h"
 
 // The reveal patterns by the numbers the exit tag carries.
@@ -35,9 +36,9 @@ enum RevealPattern : std::int32_t {
     kRandomBarsHorizontal,
     kRandomBarsVertical,
     kRevealPatternCount,
-    // Not a pattern of its own: one of the others, drawn for each transition.
-    kRandomRevealPattern = kRevealPatternCount,
 };
+static_assert(kRandomRevealPattern == kRevealPatternCount,
+              "the random pattern's number follows the last pattern's");
 
 enum class RevealStyle {
     Region,       // a shape, given by RevealedRegion

@@ -69,12 +69,6 @@ PixelRect Union(const PixelRect& a, const PixelRect& b) {
 
 TransitionPainter::TransitionPainter(std::int32_t width, std::int32_t height) : frame_(width, height) {}
 
-TransitionPainter::TransitionPainter(const PixelImage& from, PixelImage to, const TransitionPlan& plan)
-    : frame_(from) {
-    to_ = std::move(to);
-    Begin(plan);
-}
-
 PixelImage& TransitionPainter::NewPage() {
     if (Fading()) {
         GdiFlush();

@@ -22,8 +22,6 @@ class TransitionPainter {
 public:
     // A black frame of this size.
     TransitionPainter(std::int32_t width, std::int32_t height);
-    // A frame that shows `from`, and a page change from it to `to` begun.
-    TransitionPainter(const PixelImage& from, PixelImage to, const TransitionPlan& plan);
 
     std::int32_t Width() const { return frame_.Width(); }
     std::int32_t Height() const { return frame_.Height(); }

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 #include "view/PageReader.h"
-#include "slideshow/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 struct TransitionPlan {
     enum class Kind { Cut, Fade, Reveal };

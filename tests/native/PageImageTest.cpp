@@ -33,6 +33,13 @@ bool Near(std::uint32_t pixel, testjpeg::Rgb colour) {
            close(Blue(pixel), colour.blue);
 }
 
+// The part `area` of the page, drawn as the view draws it.
+PixelImage Rendered(const std::optional<PlacedPhoto>& photo, const PixelRect& area) {
+    PixelImage page;
+    RenderPage(photo, area, page);
+    return page;
+}
+
 }  // namespace
 
 TEST(ScaledJpeg, DecodesNoLargerThanNeeded) {
@@ -116,7 +123,7 @@ TEST(PageImage, HugePhotographsAreRefusedBeforeTheyAreDecoded) {
         photo.table = {153, 113};
         photo.cell = {152, 112};
         try {
-            PlacePhotoOnPage(row.jpeg.data(), row.jpeg.size(), photo);
+            DecodePhotoForPage(row.jpeg.data(), row.jpeg.size(), photo);
             ADD_FAILURE() << "no error: " << row.says;
         } catch (const Error& error) {
             EXPECT_NE(std::string(error.what()).find(row.says), std::string::npos) << error.what();
@@ -146,13 +153,14 @@ TEST(PageImage, PhotoLandsInItsPlaceAndTheRestIsBlack) {
     photo.fit = PhotoFit::Height;
     photo.table = {201, 151};
     photo.cell = {200, 150};
-    const PlacedPhoto placed = PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo);
+    const PlacedPhoto placed = DecodePhotoForPage(jpeg.data(), jpeg.size(), photo);
     EXPECT_EQ(placed.placement, (PixelRect{44, 0, 156, 150}));
-    EXPECT_EQ(placed.picture.width, 112);
-    EXPECT_EQ(placed.picture.height, 150);
+    // Decoded at a quarter, the scale nearest above its size on the page; sized as the page is drawn.
+    EXPECT_EQ(placed.picture.width, 144);
+    EXPECT_EQ(placed.picture.height, 192);
 
     // The view shows more than the cell: the table's extra pixel and beyond stay black.
-    const PixelImage page = RenderPage(placed, {0, 0, 220, 160});
+    const PixelImage page = Rendered(placed, {0, 0, 220, 160});
     for (std::int32_t y = 0; y < 160; ++y) {
         for (std::int32_t x = 0; x < 220; ++x) {
             const bool inside = x >= 44 && x < 156 && y < 150;
@@ -165,7 +173,7 @@ TEST(PageImage, PhotoLandsInItsPlaceAndTheRestIsBlack) {
         }
     }
     // An area that starts inside the page: the picture moves with it.
-    const PixelImage part = RenderPage(placed, {40, 10, 60, 20});
+    const PixelImage part = Rendered(placed, {40, 10, 60, 20});
     EXPECT_EQ(part.Row(0)[3] & 0xFFFFFF, kBlack);
     EXPECT_TRUE(Near(part.Row(0)[4], colour));
 }
@@ -183,11 +191,13 @@ TEST(PageImage, PhotoSizedWhileThePageIsDrawnGivesTheSamePixels) {
         photo.table = cell;
         photo.cell = cell;
         const PlacedPhoto decoded = DecodePhotoForPage(jpeg.data(), jpeg.size(), photo);
-        const PlacedPhoto sized = PlacePhotoOnPage(jpeg.data(), jpeg.size(), photo);
+        PlacedPhoto sized = decoded;
+        sized.picture =
+            ScalePixelImage(decoded.picture, decoded.placement.Width(), decoded.placement.Height());
         ASSERT_EQ(decoded.picture.width, 90);
         for (const PixelRect area :
              {PixelRect{0, 0, cell.width, cell.height}, PixelRect{-3, 5, cell.width + 9, cell.height - 2}}) {
-            EXPECT_EQ(RenderPage(decoded, area).pixels, RenderPage(sized, area).pixels) << cell.width;
+            EXPECT_EQ(Rendered(decoded, area).pixels, Rendered(sized, area).pixels) << cell.width;
         }
     }
 }
@@ -197,11 +207,11 @@ TEST(PageImage, CellClipsAnOverhangingPhotoAndAStartPageIsBlack) {
     wide.picture = PixelImage(30, 10, 0xFFFFFFFFu);
     wide.placement = {-5, 0, 25, 10};
     wide.clip = {0, 0, 20, 10};
-    const PixelImage page = RenderPage(wide, {0, 0, 30, 10});
+    const PixelImage page = Rendered(wide, {0, 0, 30, 10});
     EXPECT_EQ(page.Row(5)[0], 0xFFFFFFFFu);
     EXPECT_EQ(page.Row(5)[19], 0xFFFFFFFFu);
     EXPECT_EQ(page.Row(5)[20], kBlack);
 
-    const PixelImage start = RenderPage(std::nullopt, {0, 0, 8, 4});
+    const PixelImage start = Rendered(std::nullopt, {0, 0, 8, 4});
     EXPECT_EQ(start.pixels, std::vector<std::uint32_t>(32, kBlack));
 }

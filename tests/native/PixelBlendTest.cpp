@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "slideshow/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 #include "view/PixelBlend.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "slideshow/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 namespace {
 

@@ -43,6 +43,19 @@ std::unique_ptr<DibSection> Shown(TransitionPainter& painter) {
     return shown;
 }
 
+// A painter whose frame shows `from`, with a change to `to` begun, reached
+// the view's way: a cut to the first page, then the change.
+std::unique_ptr<TransitionPainter> ChangeBegun(const PixelImage& from, const PixelImage& to,
+                                               const TransitionPlan& plan) {
+    auto painter = std::make_unique<TransitionPainter>(from.width, from.height);
+    painter->NewPage() = from;
+    painter->Begin({});
+    painter->DrawFrame(1.0);
+    painter->NewPage() = to;
+    painter->Begin(plan);
+    return painter;
+}
+
 class PatternFrames : public testing::TestWithParam<std::int32_t> {};
 
 TEST_P(PatternFrames, ShowTheNewPictureExactlyWhereThePatternReveals) {
@@ -51,11 +64,11 @@ TEST_P(PatternFrames, ShowTheNewPictureExactlyWhereThePatternReveals) {
     for (const Size size : {Size{97, 61}, Size{152, 112}}) {
         const PixelImage from(size.width, size.height, kOldColour);
         const PixelImage to(size.width, size.height, kNewColour);
-        TransitionPainter painter(from, to, {TransitionPlan::Kind::Reveal, pattern, kSeed, 3000});
+        const auto painter = ChangeBegun(from, to, {TransitionPlan::Kind::Reveal, pattern, kSeed, 3000});
         for (const double progress : {0.0, 0.1, 0.35, 0.5, 0.8, 0.999, 1.0}) {
-            painter.DrawFrame(progress);
+            painter->DrawFrame(progress);
             GdiFlush();
-            EXPECT_EQ(WrongPixels(*Shown(painter), RevealedMask(pattern, progress, size, kSeed)), 0)
+            EXPECT_EQ(WrongPixels(*Shown(*painter), RevealedMask(pattern, progress, size, kSeed)), 0)
                 << "pattern " << pattern << " at " << progress << " in " << size.width << "x" << size.height;
         }
     }
@@ -74,10 +87,10 @@ std::uint32_t Channel(std::uint32_t pixel, int shift) {
 TEST(TransitionPainter, FadeMixesBothPicturesInProportionToTheProgress) {
     const PixelImage from(64, 48, 0x000000);
     const PixelImage to(64, 48, 0xFFFFFF);
-    TransitionPainter painter(from, to, {TransitionPlan::Kind::Fade, 0, kSeed, 3000});
+    const auto painter = ChangeBegun(from, to, {TransitionPlan::Kind::Fade, 0, kSeed, 3000});
     for (const double progress : {0.0, 0.25, 0.5, 0.75, 1.0}) {
-        painter.DrawFrame(progress);
-        const auto shown = Shown(painter);
+        painter->DrawFrame(progress);
+        const auto shown = Shown(*painter);
         GdiFlush();
         const auto wanted = static_cast<long>(progress * 255);
         for (const std::size_t at :
@@ -113,13 +126,13 @@ TEST(TransitionPainter, FramesDrawnPieceByPieceEqualTheWholeFrame) {
     const PixelImage to = Picture(size, 0x5A5A5A, differing);
     for (const std::int32_t pattern :
          {kBoxIn, kCircleIn, kCheckerboardDown, kRandomDissolve, kRandomBarsVertical}) {
-        TransitionPainter painter(from, to, {TransitionPlan::Kind::Reveal, pattern, kSeed, 3000});
+        const auto painter = ChangeBegun(from, to, {TransitionPlan::Kind::Reveal, pattern, kSeed, 3000});
         std::vector<std::uint32_t> before(from.pixels);
         for (const double progress : {0.0, 0.2, 0.21, 0.5, 0.9, 1.0}) {
-            painter.DrawFrame(progress);
-            const auto shown = Shown(painter);
+            painter->DrawFrame(progress);
+            const auto shown = Shown(*painter);
             const Mask mask = RevealedMask(pattern, progress, size, kSeed);
-            const PixelRect& changed = painter.Changed();
+            const PixelRect& changed = painter->Changed();
             std::int64_t wrong = 0;
             std::int64_t unreported = 0;
             for (std::int32_t y = 0; y < size.height; ++y) {
@@ -147,10 +160,10 @@ TEST(TransitionPainter, FadeAndCutDrawOnlyWhereThePicturesDiffer) {
     const PixelRect differing{5, 6, 30, 20};
     const PixelImage from = Picture(size, 0, differing);
     const PixelImage to = Picture(size, 0xFFFFFF, differing);
-    TransitionPainter painter(from, to, {TransitionPlan::Kind::Fade, 0, kSeed, 3000});
-    painter.DrawFrame(0.5);
-    const auto shown = Shown(painter);
-    EXPECT_EQ(painter.Changed(), differing);
+    const auto painter = ChangeBegun(from, to, {TransitionPlan::Kind::Fade, 0, kSeed, 3000});
+    painter->DrawFrame(0.5);
+    const auto shown = Shown(*painter);
+    EXPECT_EQ(painter->Changed(), differing);
     for (std::size_t at = 0; at < from.pixels.size(); ++at) {
         for (const int shift : {0, 8, 16}) {
             const long mixed = (static_cast<long>(Channel(from.pixels[at], shift)) * 127 +
@@ -160,23 +173,23 @@ TEST(TransitionPainter, FadeAndCutDrawOnlyWhereThePicturesDiffer) {
         }
     }
     // A change begun halfway goes on from what the frame shows.
-    painter.NewPage() = from;
-    painter.Begin({TransitionPlan::Kind::Cut, 0, kSeed, 0});
-    painter.DrawFrame(0.0);
-    EXPECT_EQ(painter.Changed(), differing);
-    EXPECT_TRUE(std::equal(from.pixels.begin(), from.pixels.end(), Shown(painter)->Pixels()));
-    painter.DrawFrame(1.0);
-    EXPECT_TRUE(painter.Changed().Empty()) << "a frame after the change's end drew again";
+    painter->NewPage() = from;
+    painter->Begin({TransitionPlan::Kind::Cut, 0, kSeed, 0});
+    painter->DrawFrame(0.0);
+    EXPECT_EQ(painter->Changed(), differing);
+    EXPECT_TRUE(std::equal(from.pixels.begin(), from.pixels.end(), Shown(*painter)->Pixels()));
+    painter->DrawFrame(1.0);
+    EXPECT_TRUE(painter->Changed().Empty()) << "a frame after the change's end drew again";
 }
 
 TEST(TransitionPainter, CutShowsTheNewPictureWithTheFirstFrame) {
     const PixelImage from(40, 30, kOldColour);
     const PixelImage to(40, 30, kNewColour);
-    TransitionPainter painter(from, to, {TransitionPlan::Kind::Cut, 0, kSeed, 0});
-    EXPECT_EQ(Shown(painter)->Pixels()[0] & kColourBits, kOldColour);
-    painter.DrawFrame(0.0);
+    const auto painter = ChangeBegun(from, to, {TransitionPlan::Kind::Cut, 0, kSeed, 0});
+    EXPECT_EQ(Shown(*painter)->Pixels()[0] & kColourBits, kOldColour);
+    painter->DrawFrame(0.0);
     GdiFlush();
-    EXPECT_EQ(WrongPixels(*Shown(painter), Mask{40, 30, std::vector<char>(40 * 30, 1)}), 0);
+    EXPECT_EQ(WrongPixels(*Shown(*painter), Mask{40, 30, std::vector<char>(40 * 30, 1)}), 0);
 }
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "slideshow/RandomGenerator.h"
+#include "base/RandomGenerator.h"
 
 #include <cassert>
 
