@@ -46,27 +46,34 @@ protected:
         for (const std::string& path : TempFiles("ins*")) DeleteFileA(path.c_str());
     }
 
-    void EndSaver(SaverProcess& saver, HWND window) {
-        PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    // The saver's window, then its first page with a photograph.
+    void WaitForFirstPhotograph(SaverProcess& saver) {
+        window_ = saver.WaitForWindow(kFormClass);
+        ASSERT_NE(window_, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return (page_ = CurrentPhotoPage(text_)).has_value(); }, kFirstAdvance))
+            << "no photograph shown";
+    }
+
+    void EndSaver(SaverProcess& saver) {
+        PostMessageA(window_, WM_KEYDOWN, VK_ESCAPE, 0);
         DWORD exitCode = 99;
         EXPECT_TRUE(saver.WaitForExit(kPromptly, exitCode));
         EXPECT_EQ(exitCode, 0u);
     }
+
+    HWND window_ = nullptr;
+    std::string text_;  // the page's text
+    std::optional<PageContent> page_;
 };
 
 }  // namespace
 
 TEST_F(BuiltInViewSaverTest, FullScreenShowsThePhotographWhereTheFitRulePutsIt) {
     SaverProcess saver("/s");
-    const HWND window = saver.WaitForWindow(kFormClass);
-    ASSERT_NE(window, nullptr);
-    std::string text;
-    std::optional<PageContent> page;
-    ASSERT_TRUE(WaitUntil([&] { return (page = CurrentPhotoPage(text)).has_value(); }, kFirstAdvance))
-        << "no photograph shown";
-    const std::string photo = ReadFileBytes(page->photo->source);
-    const PixelRect placed = Intersection(PlacePhoto(*page->photo, ReadJpegSize(photo.data(), photo.size())),
-                                          CellArea(*page->photo));
+    ASSERT_NO_FATAL_FAILURE(WaitForFirstPhotograph(saver));
+    const std::string photo = ReadFileBytes(page_->photo->source);
+    const PixelRect placed = Intersection(PlacePhoto(*page_->photo, ReadJpegSize(photo.data(), photo.size())),
+                                          CellArea(*page_->photo));
     Pause(kTransition);
     const ScreenShot shot;
 
@@ -87,29 +94,25 @@ TEST_F(BuiltInViewSaverTest, FullScreenShowsThePhotographWhereTheFitRulePutsIt) 
                 ASSERT_TRUE(shot.IsBlack(x, y))
                     << "(" << x << ", " << y << ") is " << std::hex << shot.Colour(x, y) << std::dec
                     << ", outside the photograph placed at " << placed.left << "," << placed.top << "-"
-                    << placed.right << "," << placed.bottom << " by " << text;
+                    << placed.right << "," << placed.bottom << " by " << text_;
             }
         }
     }
-    EXPECT_GT(lit, inside * 9 / 10) << "the photograph's place is dark: " << text;
-    EndSaver(saver, window);
+    EXPECT_GT(lit, inside * 9 / 10) << "the photograph's place is dark: " << text_;
+    EndSaver(saver);
 }
 
 TEST_F(BuiltInViewSaverTest, FadeHalfwayMixesTheTwoPhotographs) {
     SaverProcess saver("/s");
-    const HWND window = saver.WaitForWindow(kFormClass);
-    ASSERT_NE(window, nullptr);
-    std::string text;
-    std::optional<PageContent> page;
-    ASSERT_TRUE(WaitUntil([&] { return (page = CurrentPhotoPage(text)).has_value(); }, kFirstAdvance));
+    ASSERT_NO_FATAL_FAILURE(WaitForFirstPhotograph(saver));
     Pause(kTransition);
     const ScreenShot before;
     // Every page names the same photo file, and two pages differ at most in
     // their fit: the next photograph shows in the file's content.
-    const std::string firstPhoto = ReadFileBytes(page->photo->source);
+    const std::string firstPhoto = ReadFileBytes(page_->photo->source);
     ASSERT_TRUE(WaitUntil(
         [&] {
-            const auto next = CurrentPhotoPage(text);
+            const auto next = CurrentPhotoPage(text_);
             return next && ReadFileBytes(next->photo->source) != firstPhoto;
         },
         kLongestGap))
@@ -139,5 +142,5 @@ TEST_F(BuiltInViewSaverTest, FadeHalfwayMixesTheTwoPhotographs) {
     }
     ASSERT_GT(differing, 1000) << "the two photographs hardly differ";
     EXPECT_GT(mixed, differing * 8 / 10) << mixed << " of " << differing << " channels mixed";
-    EndSaver(saver, window);
+    EndSaver(saver);
 }

@@ -70,6 +70,12 @@ public:
     }
 };
 
+// A wipe between the two halfway: the new blue on the left, the old red on the right.
+void ExpectBlueLeftOfRed(const ViewShot& shot) {
+    EXPECT_TRUE(shot.IsNear(30, 120, kBlue));
+    EXPECT_TRUE(shot.IsNear(290, 120, kRed));
+}
+
 // One shown, topmost test window for the whole suite: Wine under a bare X
 // server takes two seconds to withdraw a shown top-level window.
 class BuiltInViewTest : public ::testing::Test {
@@ -99,6 +105,15 @@ protected:
     void ShowPage(const std::string& page) {
         WriteFile(pageFile_, page);
         view_->Navigate(pageFile_);
+    }
+
+    // Red, then blue coming in from the left as the red page's exit says,
+    // halfway through the wipe.
+    void ShowWipeRightHalfway(const std::string& blueExitMeta) {
+        MakeView();
+        ShowPage(PhotoPageOf(Reveal(6), 640, 480, kRed, photoFile_));
+        ShowPage(PhotoPageOf(blueExitMeta, 640, 480, kBlue, otherPhoto_));
+        Pause(1500ms);
     }
 
     // A photo page for a photograph of this size and colour, fitted as the slideshow fits it.
@@ -197,13 +212,9 @@ TEST_F(BuiltInViewTest, FadeMixesTheTwoPhotographsHalfway) {
 }
 
 TEST_F(BuiltInViewTest, WipeRightShowsTheNewPhotographOnTheLeftFirst) {
-    MakeView();
-    ShowPage(PhotoPageOf(Reveal(6), 640, 480, kRed, photoFile_));
-    ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
-    Pause(1500ms);
+    ShowWipeRightHalfway(Fade());
     const ViewShot halfway;
-    EXPECT_TRUE(halfway.IsNear(30, 120, kBlue));
-    EXPECT_TRUE(halfway.IsNear(290, 120, kRed));
+    ExpectBlueLeftOfRed(halfway);
     Pause(1800ms);
     EXPECT_TRUE(ViewShot().IsNear(290, 120, kBlue));
 }
@@ -269,16 +280,12 @@ TEST_F(BuiltInViewTest, APageItCannotShowRaisesAnErrorAndKeepsThePageBefore) {
 }
 
 TEST_F(BuiltInViewTest, ANavigationDuringATransitionStartsFromWhatIsShown) {
-    MakeView();
-    ShowPage(PhotoPageOf(Reveal(6), 640, 480, kRed, photoFile_));
-    ShowPage(PhotoPageOf(Reveal(7), 640, 480, kBlue, otherPhoto_));
-    Pause(1500ms);
+    ShowWipeRightHalfway(Reveal(7));
     // Wipe left back to red from the half-blue, half-red screen.
     ShowPage(PhotoPageOf(Fade(), 640, 480, kRed, photoFile_));
     Pause(150ms);
     const ViewShot shot;
-    EXPECT_TRUE(shot.IsNear(30, 120, kBlue));
-    EXPECT_TRUE(shot.IsNear(290, 120, kRed));
+    ExpectBlueLeftOfRed(shot);
     Pause(3100ms);
     EXPECT_TRUE(ViewShot().IsNear(30, 120, kRed));
 }

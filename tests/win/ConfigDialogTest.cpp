@@ -189,6 +189,12 @@ protected:
         EXPECT_NE(dialog, nullptr) << "no dialog";
         return dialog;
     }
+
+    // "Cancel", and the saver ends as it should.
+    static void CloseWithCancel(SaverProcess& saver, HWND dialog) {
+        PressButton(ControlOf(dialog, "Panel1"), "Cancel");
+        ExpectExitCode0(saver);
+    }
 };
 
 TEST_F(ConfigDialogTest, WithAParentItIsOwnedByItAndOkStoresTheChosenEffect) {
@@ -452,8 +458,7 @@ TEST_F(ConfigDialogTest, EveryControlStandsWhereTheLayoutPutsIt) {
     const HWND dialog = OpenDialog(saver);
     ASSERT_NE(dialog, nullptr);
     ExpectLayoutAtDpi(dialog, 96);
-    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
-    ExpectExitCode0(saver);
+    CloseWithCancel(saver, dialog);
 }
 
 // Moved to a monitor of another DPI, the dialog lays itself out anew for it
@@ -496,8 +501,7 @@ TEST_F(ConfigDialogAt144Dpi, EveryControlStandsAtItsScaledPlaceAndThePicturesAre
     RECT picture;
     GetWindowRect(ControlOf(dialog, "Image14"), &picture);  // the page picture of "Tips"
     EXPECT_LT(ShareOfRepeatedPixelsAtEdges(ScreenShot(picture)), 0.2) << "the picture is drawn blocky";
-    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
-    ExpectExitCode0(saver);
+    CloseWithCancel(saver, dialog);
 }
 
 TEST_F(ConfigDialogTest, TextsOfTheControls) {
@@ -538,8 +542,7 @@ TEST_F(ConfigDialogTest, TextsOfTheControls) {
         GetWindowRect(ControlOf(dialog, label), &labelFrame);
         EXPECT_EQ(MemoLineTop(dialog, line), labelFrame.top);
     }
-    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
-    ExpectExitCode0(saver);
+    CloseWithCancel(saver, dialog);
 }
 
 // Switching pages as a user does, through the tabs; on each page a picture of
@@ -562,8 +565,7 @@ TEST_F(ConfigDialogTest, EachPageShowsItsControlsAlone) {
         Pause(300ms);
         SaveScreenPicture(dialog, std::string("page-") + std::to_string(index + 1) + "-" + names[index]);
     }
-    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
-    ExpectExitCode0(saver);
+    CloseWithCancel(saver, dialog);
 }
 
 // Every control with a link opens its page through the shell and leaves the
@@ -588,8 +590,7 @@ TEST_F(ConfigDialogTest, EveryLinkOpensItsPageAndLeavesTheDialogOpen) {
     EXPECT_EQ(expected.size(), 15u) << "twelve handlers on fifteen controls";
     EXPECT_EQ(std::set<std::string>(expected.begin(), expected.end()).size(), 12u);
     EXPECT_EQ(ContentsOf(kSettingsKey).values, 0);
-    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
-    ExpectExitCode0(saver);
+    CloseWithCancel(saver, dialog);
 }
 
 // A real double-click with the mouse on a see-through click area over the
@@ -629,8 +630,7 @@ TEST_F(ConfigDialogTest, AMouseDoubleClickOnAClickAreaOpensItsPageOnce) {
     }));
     EXPECT_EQ(browser.Opened(),
               (std::vector<std::string>{LinkAddressOf("Image13Click"), LinkAddressOf("Image12Click")}));
-    PressButton(ControlOf(dialog, "Panel1"), "Cancel");
-    ExpectExitCode0(saver);
+    CloseWithCancel(saver, dialog);
 }
 
 }  // namespace
