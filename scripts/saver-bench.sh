@@ -12,14 +12,10 @@
 # SOLQUERA_BENCH_PREVIEW_EFFECT (23, the fade) the effect of the preview row;
 # SOLQUERA_BENCH_BUILDS (win64) the builds measured, one after the other in
 # this run ("win32 win64" compares the i686 build, under the 32-bit Wine).
-set -eu
-cd "$(dirname "$0")/.."
-./scripts/setup.sh
+. "$(dirname "$0")/prepare.sh"
+. ./scripts/cpu-ticks.sh
 builds=${SOLQUERA_BENCH_BUILDS:-win64}
-for preset in $builds; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --target Solquera bench_window >/dev/null
-done
+for preset in $builds; do build "$preset" Solquera bench_window >/dev/null; done
 
 seconds=${SOLQUERA_BENCH_SECONDS:-60}
 warmup=5
@@ -76,11 +72,6 @@ wait_for_pid() {
     i=$((i + 1))
   done
   echo "$pid"
-}
-
-# utime + stime in clock ticks.
-cpu_ticks() {
-  sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'
 }
 
 effect_of() {
