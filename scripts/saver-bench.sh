@@ -1,6 +1,6 @@
 #!/bin/sh
 # Measures what a minute of slideshow costs: the real saver (/s) at 1920 x 1080
-# under wine64 in a private Xvfb, one row per effect, beside a bare full-screen
+# under Wine in a private Xvfb, one row per effect, beside a bare full-screen
 # window with a 100 ms timer and the 152 x 112 preview. Per row it prints the
 # CPU seconds per minute of the measured process, Xvfb and the wineserver
 # (and of the process alone), its peak working set, and from the saver's own
@@ -9,17 +9,18 @@
 #
 # Usage: scripts/saver-bench.sh [ROW...]   rows: bare cut box circle dissolve fade random preview
 # SOLQUERA_BENCH_SECONDS (60) is the measured time per row, after 5 s of warm-up;
-# SOLQUERA_BENCH_PREVIEW_EFFECT (23, the fade) the effect of the preview row.
+# SOLQUERA_BENCH_PREVIEW_EFFECT (23, the fade) the effect of the preview row;
+# SOLQUERA_BENCH_BUILDS (win64) the builds measured, one after the other in
+# this run ("win32 win64" compares the i686 build, under the 32-bit Wine).
 . "$(dirname "$0")/prepare.sh"
 . ./scripts/cpu-ticks.sh
-build win64 Solquera bench_window >/dev/null
+builds=${SOLQUERA_BENCH_BUILDS:-win64}
+for preset in $builds; do build "$preset" Solquera bench_window >/dev/null; done
 
 seconds=${SOLQUERA_BENCH_SECONDS:-60}
 warmup=5
 rows=${*:-bare cut box circle dissolve fade random preview}
 tick=$(getconf CLK_TCK)
-build=build/win64
-export WINEPREFIX="$PWD/$build/wineprefix"
 settings='HKCU\Software\Orvandel\Orvandel - Solquera'
 out=$(mktemp -d)
 
@@ -29,14 +30,27 @@ SOLQUERA_SCREEN=1920x1080x24 SOLQUERA_FIRST_DISPLAY=110
 . ./scripts/with-display.sh
 xvfb=$xvfb_pid
 
-old_effect=$($build/wine-run reg query "$settings" /v Effect 2>/dev/null | awk '/Effect/ {print $3}' | tr -d '\r')
-finish() {
+# Measures with one build: its prefix, its Wine's server, its Effect setting
+# put back afterwards.
+use_build() {
+  build=build/$1
+  export WINEPREFIX="$PWD/$build/wineprefix"
+  # Debian's wrapper starts wineserver64; the 32-bit Wine's server runs under its link's name.
+  server_name=wineserver64
+  [ "$1" = win64 ] || server_name=wineserver
+  old_effect=$($build/wine-run reg query "$settings" /v Effect 2>/dev/null | awk '/Effect/ {print $3}' | tr -d '\r')
+}
+leave_build() {
   if [ -n "$old_effect" ]; then
     $build/wine-run reg add "$settings" /v Effect /t REG_DWORD /d "$((old_effect))" /f >/dev/null 2>&1 || true
   else
     $build/wine-run reg delete "$settings" /v Effect /f >/dev/null 2>&1 || true
   fi
   /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+}
+build=""
+finish() {
+  [ -z "$build" ] || leave_build
   stop_display
   rm -rf "$out"
 }
@@ -86,7 +100,7 @@ measure() {
   esac
   launcher=$!
   pid=$(wait_for_pid "$process")
-  server=$(wait_for_pid wineserver64)
+  server=$(wait_for_pid "$server_name")
   sleep "$warmup"
   p0=$(cpu_ticks "$pid"); x0=$(cpu_ticks "$xvfb"); s0=$(cpu_ticks "$server")
   touch "$trace"
@@ -119,8 +133,14 @@ echo "Saver benchmark, $(date -u '+%Y-%m-%d %H:%M UTC'), ${seconds} s per row af
 echo "machine: $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | sed 's/.*: //'); load: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "CPU s/min: saver (or bare window) + Xvfb + wineserver, and the process alone; WS: peak working set (VmHWM)"
 printf "%-9s %8s %8s %8s %6s %8s %8s %8s %8s\n" row "CPU s" "alone" "WS MB" pages frames "gap ms" "set-up" "worst"
-for row in $rows; do
-  measure "$row"
-  [ "$row" = bare ] && sed 's/^/  /' "$out/display" | tr -d '\r' >&2
+for name in $builds; do
+  use_build "$name"
+  echo "build $name:"
+  for row in $rows; do
+    measure "$row"
+    [ "$row" = bare ] && sed 's/^/  /' "$out/display" | tr -d '\r' >&2
+  done
+  leave_build
+  build=""
 done
 echo "load at the end: $(cut -d' ' -f1-3 /proc/loadavg)"
