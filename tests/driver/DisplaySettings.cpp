@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -290,4 +292,23 @@ HWND PreviewParent::WaitForSaverChild() const {
 
 const char* SaverPath() {
     return SOLQUERA_SCR;
+}
+
+void SendPowerSetting(const SaverProcess& saver, HWND window, const GUID& setting, DWORD value) {
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, saver.Id());
+    ASSERT_NE(process, nullptr);
+    // The record ends in the value's first byte: room for the whole value.
+    const POWERBROADCAST_SETTING record{setting, sizeof value, {}};
+    std::vector<char> bytes(sizeof record + sizeof value);
+    std::memcpy(bytes.data(), &record, sizeof record);
+    std::memcpy(bytes.data() + offsetof(POWERBROADCAST_SETTING, Data), &value, sizeof value);
+    const SIZE_T size = bytes.size();
+    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    ASSERT_NE(remote, nullptr);
+    ASSERT_TRUE(WriteProcessMemory(process, remote, bytes.data(), size, nullptr));
+    DWORD_PTR answer = 0;
+    SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(remote),
+                        SMTO_BLOCK, 5000, &answer);
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
 }

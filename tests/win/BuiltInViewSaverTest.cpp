@@ -56,6 +56,12 @@ public:
     }
     std::uint32_t Colour(int x, int y) const { return shot_.Pixels()[y * width_ + x] & 0xFFFFFF; }
     bool IsBlack(int x, int y) const { return Colour(x, y) == 0; }
+    // Lit pixels on the middle row, every fourth one looked at.
+    int LitAcrossTheMiddle() const {
+        int lit = 0;
+        for (int x = 0; x < width_; x += 4) lit += !IsBlack(x, height_ / 2);
+        return lit;
+    }
 
 private:
     int width_;
@@ -165,5 +171,27 @@ TEST_F(BuiltInViewSaverTest, FadeHalfwayMixesTheTwoPhotographs) {
     }
     ASSERT_GT(differing, 1000) << "the two photographs hardly differ";
     EXPECT_GT(mixed, differing * 8 / 10) << mixed << " of " << differing << " channels mixed";
+    EndSaver(saver, window);
+}
+
+// With the display off the first photograph comes due and is not drawn (the
+// start page stays black); on again, it is drawn at once, without waiting
+// for the next one.
+TEST_F(BuiltInViewSaverTest, NoFrameIsDrawnWhileTheDisplayIsOff) {
+    SaverProcess saver("/s");
+    const HWND window = saver.WaitForWindow(kFormClass);
+    ASSERT_NE(window, nullptr);
+    ASSERT_TRUE(WaitUntil([] { return !TempFiles("ins*.htm").empty(); })) << "no start page";
+    Pause(300ms);
+    SendPowerSetting(saver, window, kConsoleDisplayState, 0);
+    std::string text;
+    ASSERT_TRUE(WaitUntil([&] { return CurrentPhotoPage(text).has_value(); }, kFirstAdvance));
+    Pause(kTransition);
+    EXPECT_EQ(ScreenShot().LitAcrossTheMiddle(), 0) << "drawn with the display off";
+    SendPowerSetting(saver, window, kConsoleDisplayState, 1);
+    Pause(300ms);
+    const ScreenShot lit;
+    EXPECT_GT(lit.LitAcrossTheMiddle(), lit.Width() / 8)
+        << "the photograph is not drawn when the display is on";
     EndSaver(saver, window);
 }

@@ -108,7 +108,7 @@ protected:
     // The view laid out as the slideshow lays out its view: frame and scroll
     // bars outside the window.
     void MakeView() {
-        view_ = CreateBuiltInView(parent_, random_);
+        view_ = std::make_unique<BuiltInView>(parent_, random_);
         view_->SetBounds(-2, -2, kWidth + GetSystemMetrics(SM_CXHSCROLL) + 4,
                          kHeight + GetSystemMetrics(SM_CYVSCROLL) + 4);
     }
@@ -135,7 +135,7 @@ protected:
 };
 
 TEST_F(BuiltInViewTest, StartsAtTheDesignPlacementWithTheControlsFrame) {
-    view_ = CreateBuiltInView(parent_, random_);
+    view_ = std::make_unique<BuiltInView>(parent_, random_);
     const HWND window = GetWindow(parent_, GW_CHILD);
     ASSERT_NE(window, nullptr);
     RECT bounds;

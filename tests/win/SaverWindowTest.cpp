@@ -2,6 +2,7 @@
 // start them, observed from outside: windows, registry, temp files, exit code.
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -361,4 +362,134 @@ TEST_F(SaverTest, TheFirstPhotographIsStagedAfterTwoSecondsAndFitted) {
 
     PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
     ExpectCleanEnd(saver);
+}
+
+// The system ends the process once every top window has answered the
+// session's end: by then the shutdown has run. The preview's one top window
+// is the application's hidden one.
+TEST_F(SaverTest, TheSessionsEndRunsTheShutdownBeforeItIsAnswered) {
+    for (const bool preview : {false, true}) {
+        SCOPED_TRACE(preview ? "preview" : "full screen");
+        PreviewParent parent;
+        SaverProcess saver(preview ? parent.Argument() : "/s");
+        WaitForActivation();
+        const std::vector<HWND> windows = saver.TopLevelWindows();
+        for (const HWND window : windows) {
+            DWORD_PTR agreed = 0;
+            SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &agreed);
+            EXPECT_TRUE(agreed) << ClassName(window);
+        }
+        for (const HWND window : windows)
+            SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, nullptr);
+        EXPECT_EQ(SoundValue(), kSoundPath);
+        EXPECT_EQ(PageTransitions(), LittleEndian(0));
+        EXPECT_TRUE(SaverTempFiles().empty());
+        ExpectCleanEnd(saver);
+    }
+}
+
+namespace {
+
+void AgeFile(const std::string& path, std::chrono::minutes age) {
+    const HANDLE file =
+        CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
+    time.QuadPart -= static_cast<ULONGLONG>(age.count()) * 60 * 10'000'000;
+    const FILETIME then{time.LowPart, time.HighPart};
+    SetFileTime(file, nullptr, nullptr, &then);
+    CloseHandle(file);
+}
+
+}  // namespace
+
+// A preview the display settings killed left its files: the next start
+// deletes what is ours by its content and ten minutes old, and no other
+// program's file, whatever its name.
+TEST_F(SaverTest, TheNextStartDeletesOnlyWhatAnEndedRunOfOursLeft) {
+    const SaverResources resources;
+    RandomGenerator unused;
+    const std::string startPage = StartPage(ChooseExitMeta(23, unused));
+    const std::string photoPage =
+        PhotoPage(ChooseExitMeta(4, unused), 152, 112, TempDirectory() + "insa2.jpg", PhotoFit::Width);
+    const struct {
+        const char* name;
+        std::string bytes;
+        int ageMinutes;
+        bool deleted;
+    } files[] = {
+        {"insa1.htm", startPage, 11, true},
+        {"insa2.jpg", resources.Photo(7), 11, true},
+        {"insa3.htm", photoPage, 11, true},
+        {"insa4.htm", photoPage, 9, false},  // a run may still show it
+        {"insa5.htm", startPage + "\n", 60, false},
+        {"insa6.jpg", resources.Photo(7).substr(1), 60, false},
+        {"insa7.tmp", startPage, 60, false},
+    };
+    for (const auto& file : files) {
+        const std::string path = TempDirectory() + file.name;
+        const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+        DWORD written = 0;
+        WriteFile(handle, file.bytes.data(), static_cast<DWORD>(file.bytes.size()), &written, nullptr);
+        CloseHandle(handle);
+        AgeFile(path, std::chrono::minutes(file.ageMinutes));
+    }
+    PreviewParent parent;
+    SaverProcess saver(parent.Argument());
+    ASSERT_NE(parent.WaitForSaverChild(), nullptr);
+    Pause(500ms);
+    for (const auto& file : files) {
+        const std::string path = TempDirectory() + file.name;
+        EXPECT_EQ(GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES, file.deleted) << file.name;
+        DeleteFileA(path.c_str());
+    }
+    DestroyWindow(parent.Handle());
+    ExpectCleanEnd(saver);
+}
+
+namespace {
+
+// An environment variable of this process, and so of the saver it starts,
+// set for a test.
+class EnvironmentOverride {
+public:
+    EnvironmentOverride(const char* name, const char* value) : name_(name) {
+        char saved[MAX_PATH];
+        const DWORD length = GetEnvironmentVariableA(name, saved, sizeof saved);
+        if (length > 0 && length < sizeof saved) saved_ = saved;
+        SetEnvironmentVariableA(name, value);
+    }
+    ~EnvironmentOverride() { SetEnvironmentVariableA(name_, saved_ ? saved_->c_str() : nullptr); }
+    EnvironmentOverride(const EnvironmentOverride&) = delete;
+    EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
+
+private:
+    const char* name_;
+    std::optional<std::string> saved_;
+};
+
+}  // namespace
+
+// Without a temp folder one box tells why, no tick's box nests inside it
+// (the photographs come meanwhile, from memory), and once it is gone input
+// ends the saver as always.
+TEST_F(SaverTest, WithoutATempFolderOneBoxAndTheSlideshowGoesOn) {
+    std::optional<SaverProcess> saver;
+    {
+        const EnvironmentOverride tmp("TMP", "C:\\no temp folder 7f3a");
+        const EnvironmentOverride temp("TEMP", "C:\\no temp folder 7f3a");
+        saver.emplace("/s");
+    }
+    const HWND box = saver->WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find("kann nicht erstellt werden"), std::string::npos)
+        << MessageBoxText(box);
+    Pause(9s);  // past the first photograph and the second
+    EXPECT_EQ(saver->TopLevelWindows("#32770").size(), 1u);
+    PressButton(box, "OK");
+    ASSERT_NE(saver->WaitForWindow(kFormClass), nullptr);
+    Pause(500ms);
+    ClickLeftButton();
+    ExpectCleanEnd(*saver);
 }
