@@ -41,6 +41,7 @@ set(SOLQUERA_WIN_SOURCES
   ui/Resource.cpp
   ui/Picture.cpp
   ui/Controls.cpp
+  ui/DialogKeys.cpp
   saver/ScreenSaver.cpp
   saver/Tools.cpp
   start/Dispatch.cpp

@@ -4,6 +4,8 @@ namespace {
 
 using enum ControlKind;
 constexpr ControlCursor kHand = ControlCursor::Hand;
+// The About page's text and its links stand on white.
+constexpr RgbColor kWhite = {255, 255, 255};
 
 // clang-format off
 const LayoutRow kRows[] = {
@@ -45,12 +47,15 @@ const LayoutRow kRows[] = {
                                                                             .onClick = "StaticText5Click",
                                                                             .picture = "LOGO",
                                                                             .autoSize = true}},
-    {"Memo1",          Memo,         "t3",           {  6,  32, 323, 273}, {.cursor = ControlCursor::Arrow}},
+    {"Memo1",          Memo,         "t3",           {  6,  32, 323, 273}, {.cursor = ControlCursor::Arrow,
+                                                                            .background = kWhite}},
     {"StaticText5",    LinkLabel,    "t3",           {124, 240,  89,  17}, {.caption = "Orvandel",
                                                                             .cursor = kHand,
+                                                                            .background = kWhite,
                                                                             .onClick = "StaticText5Click"}},
     {"StaticText1",    LinkLabel,    "t3",           {124, 201,  89,  17}, {.caption = "Orvandel",
                                                                             .cursor = kHand,
+                                                                            .background = kWhite,
                                                                             .onClick = "StaticText1Click"}},
     {"Button1",        PushButton,   "t3",           {344, 229, 100,  25}, {.caption = "Donate...",
                                                                             .onClick = "Button1Click",

@@ -23,9 +23,6 @@ inline constexpr const char* kInfoPictureResource = "#105";
 // The About text, one entry per line.
 inline constexpr int kMemoLineCount = 20;
 extern const std::array<const char*, kMemoLineCount> kAboutLines;
-// Line height of the form's font: the link labels lie over the memo's lines
-// by this measure.
-inline constexpr int kMemoLineHeight = 13;
 
 // The link labels and the lines of the About text (1 for the first) whose
 // name each of them covers.

@@ -63,7 +63,7 @@ TConfig::TConfig() : Form(ConfigFormLayout()) {
     CreateWindowFromLayout();
     fonts_ = FontsFor(Dpi());
     CreateControls();
-    SetDialogKeys(Button9, PageControl1, PageControl1);
+    keys_ = std::make_unique<DialogKeys>(Handle(), TabStops(), Button9, PageControl1);
     RunCreateHandler();
 }
 
@@ -137,7 +137,7 @@ void TConfig::LayLinkLabelsOnTheirLines() {
 void TConfig::OnDpiChanged(const RECT& suggested) {
     auto fonts = FontsFor(Dpi());
     for (std::size_t index = 0; index < controls_.size(); ++index) {
-        PlaceControl(controls_[index], kConfigControls[index], *fonts, Dpi());
+        PlaceControl(controls_[index].window, kConfigControls[index], *fonts, Dpi());
     }
     LayLinkLabelsOnTheirLines();
     fonts_ = std::move(fonts);
@@ -149,8 +149,19 @@ void TConfig::OnDpiChanged(const RECT& suggested) {
 HWND TConfig::Control(const char* name) const {
     const int index = RowIndex(kConfigControls, name);
     return index >= 0 && static_cast<std::size_t>(index) < controls_.size()
-               ? controls_[static_cast<std::size_t>(index)]
+               ? controls_[static_cast<std::size_t>(index)].window
                : nullptr;
+}
+
+const LayoutRow* TConfig::RowOf(HWND control) const {
+    return IsChild(Handle(), control) ? RowOfId(kConfigControls, GetDlgCtrlID(control)) : nullptr;
+}
+
+// The layout's rows give the order.
+std::vector<HWND> TConfig::TabStops() const {
+    std::vector<HWND> stops;
+    for (const std::size_t index : TabOrder(kConfigControls)) stops.push_back(controls_[index].window);
+    return stops;
 }
 
 void TConfig::FormCreate() {
@@ -222,9 +233,7 @@ bool TConfig::OnControlMessage(Message& message) {
             }
             return false;
         case WM_SETCURSOR: {
-            const auto control = reinterpret_cast<HWND>(message.wParam);
-            const LayoutRow* row =
-                IsChild(Handle(), control) ? RowOfId(kConfigControls, GetDlgCtrlID(control)) : nullptr;
+            const LayoutRow* row = RowOf(reinterpret_cast<HWND>(message.wParam));
             if (!row || row->properties.cursor == ControlCursor::Default ||
                 LOWORD(message.lParam) != HTCLIENT) {
                 return false;
@@ -234,13 +243,13 @@ bool TConfig::OnControlMessage(Message& message) {
             message.result = TRUE;
             return true;
         }
-        default:  // the WM_CTLCOLOR* family
-            if (const HBRUSH brush = ControlColors(reinterpret_cast<HWND>(message.lParam),
-                                                   reinterpret_cast<HDC>(message.wParam))) {
-                message.result = reinterpret_cast<LRESULT>(brush);
-                return true;
-            }
-            return false;
+        default: {  // the WM_CTLCOLOR* family
+            const LayoutRow* row = RowOf(reinterpret_cast<HWND>(message.lParam));
+            const HBRUSH brush = row ? ControlColors(*row, reinterpret_cast<HDC>(message.wParam)) : nullptr;
+            if (!brush) return false;
+            message.result = reinterpret_cast<LRESULT>(brush);
+            return true;
+        }
     }
 }
 

@@ -8,6 +8,7 @@
 
 #include "config/Settings.h"
 #include "ui/Controls.h"
+#include "ui/DialogKeys.h"
 #include "ui/Form.h"
 
 class TConfig : public Form, public SettingsView {
@@ -34,11 +35,15 @@ protected:
     void OnClose() override { FormClose(); }
     bool OnControlMessage(Message& message) override;
     void OnDpiChanged(const RECT& suggested) override;
+    bool OnActivation(WORD state) override { return keys_->FollowActivation(state); }
 
 private:
     void CreateControls();
     void LayLinkLabelsOnTheirLines();
     HWND Control(const char* name) const;
+    // The row of one of the dialog's controls; nullptr for any other window.
+    const LayoutRow* RowOf(HWND control) const;
+    std::vector<HWND> TabStops() const;
     void Click(int controlId);
 
     void FormCreate();
@@ -49,7 +54,8 @@ private:
     void LinkClick(const char* handler);
 
     std::unique_ptr<ControlFonts> fonts_;  // made for the form's DPI
-    std::vector<HWND> controls_;           // by row of the layout
+    std::vector<LayoutControl> controls_;  // by row of the layout
+    std::unique_ptr<DialogKeys> keys_;
 };
 
 // The one dialog of the process, while it exists.

@@ -13,6 +13,12 @@ output=$(realpath "$output") icon=$(realpath "$icon")
 hash=$(printf 'Orvandel Solquera %s %s' "$arch" "$version" | sha1sum | tr a-f A-F)
 product_code=$(echo "$hash" | awk '{ h = $1; printf "%s-%s-5%s-A%s-%s\n",
   substr(h, 1, 8), substr(h, 9, 4), substr(h, 14, 3), substr(h, 18, 3), substr(h, 21, 12) }')
+# wixl leaves the File table's Version empty, which would make Windows
+# Installer treat the saver as unversioned (a repair or patch would not compare
+# versions): it is the version resource's FileVersion, read from the file.
+file_version=$(wrestool -x --raw -t 16 "$scr" | strings -el -n 1 | sed -n '/^FileVersion$/{n;p;q}')
+[ -n "$file_version" ] || { echo "build-msi: $scr has no FileVersion" >&2; exit 1; }
 cd "$(dirname "$scr")"
 wixl -a "$arch" -D Arch="$arch" -D Version="$version" -D ProductCode="$product_code" -D ScreenSaver="$(basename "$scr")" \
   -D Icon="$(realpath --relative-to=. "$icon")" -o "$output" "$wxs"
+msibuild "$output" -q "UPDATE \`File\` SET \`Version\` = '$file_version' WHERE \`File\` = 'Solquera.scr'"

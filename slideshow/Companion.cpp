@@ -12,6 +12,7 @@
 #include "ui/Error.h"
 #include "ui/Jpeg.h"
 #include "ui/Resource.h"
+#include "ui/Scoped.h"
 #include "ui/WindowBinding.h"
 #include "view/BuiltInView.h"
 
@@ -30,7 +31,6 @@ constexpr std::uint32_t kSeedSpread = 0x9E3779B9u;
 class Companion {
 public:
     Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t seedSalt, HWND slideshowWindow);
-    ~Companion();
     Companion(const Companion&) = delete;
     Companion& operator=(const Companion&) = delete;
 
@@ -48,13 +48,16 @@ private:
     void LayOutView();
     void ShowPhoto(std::int32_t number);
 
-    HWND window_ = nullptr;
+    HWND window_ = nullptr;  // the bound window, cleared when it is gone
     HWND slideshowWindow_;
     ScreenArea area_;
     std::int32_t effect_;
     std::uint32_t seedSalt_;
     RandomGenerator random_;
     CompanionClock clock_;
+    // Destroys the window with the companion, also with one whose making
+    // failed halfway; the view inside it goes first.
+    ScopedWindow ownWindow_;
     std::unique_ptr<BuiltInView> view_;
 };
 
@@ -78,23 +81,13 @@ Companion::Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t 
                             std::to_string(area.top) + " cannot be created (system error " +
                             std::to_string(GetLastError()) + ").");
     }
-    try {
-        Reseed();
-        view_ = std::make_unique<BuiltInView>(window_, random_);
-        LayOutView();
-        // The black start page, so that the first photograph arrives with the transition.
-        view_->ShowPage(BuildStartPage(ChooseExitMeta(effect_, random_)).content, {});
-    } catch (...) {
-        // No destructor runs for a companion not made: its window must not outlive it.
-        DestroyWindow(window_);
-        throw;
-    }
+    ownWindow_.Reset(window_);
+    Reseed();
+    view_ = std::make_unique<BuiltInView>(window_, random_);
+    LayOutView();
+    // The black start page, so that the first photograph arrives with the transition.
+    view_->ShowPage(BuildStartPage(ChooseExitMeta(effect_, random_)).content, {});
     ShowWindow(window_, SW_SHOWNA);
-}
-
-Companion::~Companion() {
-    view_.reset();
-    if (window_) DestroyWindow(window_);
 }
 
 LRESULT CALLBACK Companion::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept {

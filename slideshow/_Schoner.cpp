@@ -189,7 +189,7 @@ void TSchoner::LayOutWebBrowser() {
 }
 
 void TSchoner::InstallSaverWindowProc() {
-    WindowProc = [this](Message& message) { SaverWindowProc(message); };
+    WindowProc = static_cast<MessageHandler>(&TSchoner::SaverWindowProc);
 }
 
 void TSchoner::SaverWindowProc(Message& message) {
@@ -199,7 +199,7 @@ void TSchoner::SaverWindowProc(Message& message) {
         return;
     }
     if (SaverMode != smSaver) {
-        OldWindowProc(message);
+        (this->*OldWindowProc)(message);
         return;
     }
     // The capture let go without another window of ours taking it: Wine does
@@ -210,7 +210,7 @@ void TSchoner::SaverWindowProc(Message& message) {
     }
     switch (DecideWatch(message.msg, message.wParam)) {
         case WatchAction::PassOn:
-            OldWindowProc(message);
+            (this->*OldWindowProc)(message);
             break;
         case WatchAction::Swallow:
             break;

@@ -1,6 +1,6 @@
 #!/bin/sh
-# Reads an MSI package's tables without installing it (the x86 package cannot
-# run here): what it installs where, the Add/Remove Programs entry, the launch
+# Reads an MSI package's tables without installing it: what it installs where
+# and with which file version, the Add/Remove Programs entry, the launch
 # conditions and that no custom action runs code.
 #   inspect-msi.sh PACKAGE x64|x86 VERSION SHIPPED_SCR
 set -eu
@@ -31,6 +31,9 @@ esac
 msiinfo suminfo "$msi" | grep -qx "Template: $platform" || fail "not a package for $platform"
 [ "$(rows File | cut -f1-3)" = "$(printf 'Solquera.scr\tScreenSaver\tSolquera.scr')" ] ||
   fail "files: $(rows File)"
+# A versioned file, so that a repair or a patch compares versions.
+dotted=$(echo "$version.0.0.0" | cut -d. -f1-4)
+[ "$(rows File | cut -f5)" = "$dotted" ] || fail "the File table gives Solquera.scr version '$(rows File | cut -f5)', not $dotted"
 [ "$(rows Component | cut -f1,3)" = "$(printf 'ScreenSaver\t%s' "$folder")" ] ||
   fail "components: $(rows Component)"
 rows Directory | grep -qx "$(printf '%s\tTARGETDIR\t.' "$folder")" ||

@@ -5,9 +5,9 @@
 #include <cstdio>
 #include <exception>
 #include <string_view>
+#include <vector>
 
 #include "ui/ErrorReport.h"
-#include "ui/Form.h"
 
 namespace Application {
 namespace {
@@ -16,22 +16,25 @@ bool quitSeen = false;
 HWND applicationWindow = nullptr;
 void (*sessionEndHandler)() noexcept = nullptr;
 bool errorBoxOpen = false;
+std::vector<MessageFilter*> filters;
+
+// By index: a filter may add or remove filters while it runs.
+bool Filtered(const MSG& message) {
+    for (std::size_t index = 0; index < filters.size(); ++index) {
+        if (filters[index]->PreTranslate(message)) return true;
+    }
+    return false;
+}
 
 void Dispatch(const MSG& message) {
     if (message.message == WM_QUIT) {
         quitSeen = true;
         return;
     }
-    if (message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN) {
-        if (Form* form = Form::KeyPreviewFormOf(message.hwnd)) form->PreviewKey(message);
-    }
-    Form* dialog = Form::DialogKeysFormOf(message.hwnd);
-    if (!dialog || !dialog->TranslateDialogKey(message)) {
+    if (!Filtered(message)) {
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    // Looked up again: the message may have ended the window.
-    if (Form* form = Form::DialogKeysFormOf(message.hwnd)) form->ShowEnterButton();
 }
 
 LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
@@ -67,8 +70,12 @@ void OnSessionEnd(void (*handler)() noexcept) {
     sessionEndHandler = handler;
 }
 
-void Run() {
-    while (!quitSeen) HandleMessage();
+void AddMessageFilter(MessageFilter& filter) {
+    filters.push_back(&filter);
+}
+
+void RemoveMessageFilter(MessageFilter& filter) {
+    std::erase(filters, &filter);
 }
 
 void HandleMessage() {

@@ -21,8 +21,21 @@ HWND Handle();
 // anything. The hidden window agrees to every session end.
 void OnSessionEnd(void (*handler)() noexcept);
 
-// Handles messages until the quit message arrives.
-void Run();
+// Sees every message the loops take before the system translates and
+// dispatches it: a dialog's keys, a form's key preview.
+class MessageFilter {
+public:
+    // True when the filter has handled the message, which then goes no further.
+    virtual bool PreTranslate(const MSG& message) = 0;
+
+protected:
+    ~MessageFilter() = default;
+};
+
+// A filter sees the messages from its adding to its removal, after the
+// filters added before it.
+void AddMessageFilter(MessageFilter& filter);
+void RemoveMessageFilter(MessageFilter& filter);
 
 // Waits for one message and handles it.
 void HandleMessage();

@@ -2,7 +2,10 @@
 
 #include <commctrl.h>
 
+#include <iterator>
+
 #include "ui/Resource.h"
+#include "ui/WindowBinding.h"
 
 namespace {
 
@@ -30,15 +33,22 @@ LRESULT CALLBACK ContainerProc(HWND window, UINT msg, WPARAM wParam, LPARAM lPar
     return DefWindowProcA(window, msg, wParam, lParam);
 }
 
+}  // namespace
+
 // Pictures and shapes draw themselves; a picture control without a picture
 // draws nothing and leaves what lies beneath it to show through.
 struct Graphic {
+    ~Graphic();
+
+    HWND window = nullptr;
     std::unique_ptr<Picture> picture;
     bool shape = false;
     bool autoSize = false;
     bool pressed = false;
     int dpi = kLayoutDpi;
 };
+
+namespace {
 
 Graphic* GraphicOf(HWND window) {
     return reinterpret_cast<Graphic*>(GetWindowLongPtrA(window, GWLP_USERDATA));
@@ -84,17 +94,9 @@ void ReleaseButton(HWND window, Graphic& graphic, LPARAM position) {
 }
 
 LRESULT CALLBACK GraphicProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
-    Graphic* graphic = GraphicOf(window);
+    Graphic* graphic = BoundOwner(window, msg, lParam, &Graphic::window);
+    if (!graphic) return DefWindowProcA(window, msg, wParam, lParam);
     switch (msg) {
-        case WM_NCCREATE:
-            SetWindowLongPtrA(
-                window, GWLP_USERDATA,
-                reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
-            break;
-        case WM_NCDESTROY:
-            SetWindowLongPtrA(window, GWLP_USERDATA, 0);
-            delete graphic;
-            break;
         case WM_ERASEBKGND:
             return 1;
         case WM_PAINT:
@@ -138,53 +140,13 @@ void RegisterClasses() {
     registered = true;
 }
 
-struct WindowClassAndStyle {
-    const char* className;
-    DWORD style;
-    DWORD exStyle = 0;
-    void* createParam = nullptr;
-};
-
-WindowClassAndStyle ClassAndStyleFor(const LayoutRow& row) {
-    const ControlProperties& properties = row.properties;
-    // Every control but a picture keeps its siblings' area to them; a
-    // picture paints under the see-through click areas that lie on it.
-    const DWORD clipped = row.kind == ControlKind::Picture ? 0 : WS_CLIPSIBLINGS;
-    const DWORD tabStop = properties.tabStop ? WS_TABSTOP : 0;
-    switch (row.kind) {
-        case ControlKind::PageControl:
-            return {WC_TABCONTROLA, TCS_MULTILINE | WS_CLIPCHILDREN | clipped | tabStop, WS_EX_CONTROLPARENT};
-        case ControlKind::Page:
-            return {kContainerClass, WS_CLIPCHILDREN | clipped, WS_EX_CONTROLPARENT};
-        case ControlKind::Panel:
-            return {kContainerClass, WS_CLIPCHILDREN | clipped, WS_EX_CONTROLPARENT};
-        case ControlKind::GroupBox:
-            // The frame covers the whole box but leaves its inside to the
-            // box's own background: the box must not clip it out.
-            return {kContainerClass, clipped, WS_EX_CONTROLPARENT};
-        case ControlKind::PushButton:
-            return {"Button", BS_PUSHBUTTON | clipped | tabStop};
-        case ControlKind::ComboBox:
-            return {"ComboBox", CBS_DROPDOWNLIST | WS_VSCROLL | clipped | tabStop};
-        case ControlKind::Picture:
-            return {kGraphicClass, clipped, properties.picture ? 0u : WS_EX_TRANSPARENT,
-                    new Graphic{nullptr, false, properties.autoSize}};
-        case ControlKind::Shape:
-            return {kGraphicClass, clipped, 0, new Graphic{nullptr, true}};
-        case ControlKind::Memo:
-            return {"Edit", ES_MULTILINE | ES_READONLY | ES_CENTER | ES_NOHIDESEL | clipped | tabStop};
-        case ControlKind::LinkLabel:
-            return {"Static", SS_LEFT | SS_NOTIFY | clipped | tabStop};
-    }
-    return {kContainerClass, clipped};
-}
-
 int PageCount(HWND pageControl) {
     return static_cast<int>(SendMessageA(pageControl, TCM_GETITEMCOUNT, 0, 0));
 }
 
 // A page gets the next tab, which carries the page window; it starts hidden.
-void AddPage(HWND pageControl, const LayoutRow& row, HWND page) {
+void AddPage(HWND page, const LayoutRow& row) {
+    const HWND pageControl = GetParent(page);
     TCITEMA item = {};
     item.mask = TCIF_TEXT | TCIF_PARAM;
     item.pszText = const_cast<char*>(row.properties.caption);
@@ -252,7 +214,99 @@ Bounds GraphicBounds(const Graphic& graphic, Bounds bounds) {
     return {bounds.left, bounds.top, size.cx, size.cy};
 }
 
+void MoveControl(HWND control, const Bounds& bounds) {
+    SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(control, nullptr, TRUE);
+}
+
+void PlaceComboBox(HWND control, const Bounds& bounds, const ControlFonts&, int dpi) {
+    FitComboBox(control, bounds, dpi);
+}
+
+void PlacePlain(HWND control, const Bounds& bounds, const ControlFonts&, int) {
+    MoveControl(control, bounds);
+}
+
+void PlacePage(HWND control, const Bounds&, const ControlFonts&, int) {
+    MoveControl(control, PageArea(GetParent(control)));
+}
+
+void PlaceGroupBox(HWND control, const Bounds& bounds, const ControlFonts& fonts, int) {
+    PlaceGroupFrame(control, bounds, fonts.normal);
+    MoveControl(control, bounds);
+}
+
+void PlaceGraphic(HWND control, const Bounds& bounds, const ControlFonts&, int dpi) {
+    Graphic& graphic = *GraphicOf(control);
+    graphic.dpi = dpi;
+    MoveControl(control, GraphicBounds(graphic, bounds));
+}
+
+// What sets one kind of control apart from the others.
+struct KindTraits {
+    const char* className;
+    DWORD style;  // beside WS_CHILD, WS_CLIPSIBLINGS and the row's tab stop
+    DWORD exStyle;
+    // Every control but a picture keeps its siblings' area to them; a
+    // picture paints under the see-through click areas that lie on it.
+    bool clipsSiblings;
+    bool captionIsText;  // a page's caption is its tab's, a group box's its frame's
+    bool shownAtOnce;    // a page waits until its page control selects it
+    bool link;           // underlined and in the link colour
+    bool drawnByGraphic;
+    // Adds what the window needs beside itself, once it is made.
+    void (*complete)(HWND control, const LayoutRow& row);
+    // Puts the control at its scaled bounds, in the fonts made for the DPI.
+    void (*place)(HWND control, const Bounds& bounds, const ControlFonts& fonts, int dpi);
+};
+
+// By kind, in the order of ControlKind.
+// clang-format off
+constexpr KindTraits kKindTraits[] = {
+    // class           style                                               exStyle               clips  text   shown  link   graphic complete      place
+    {WC_TABCONTROLA,   TCS_MULTILINE | WS_CLIPCHILDREN,                    WS_EX_CONTROLPARENT,  true,  true,  true,  false, false,  nullptr,       PlacePlain},     // PageControl
+    {kContainerClass,  WS_CLIPCHILDREN,                                    WS_EX_CONTROLPARENT,  true,  false, false, false, false,  AddPage,       PlacePage},      // Page
+    {kContainerClass,  WS_CLIPCHILDREN,                                    WS_EX_CONTROLPARENT,  true,  true,  true,  false, false,  nullptr,       PlacePlain},     // Panel
+    // The frame covers the whole box but leaves its inside to the box's own
+    // background: the box must not clip it out.
+    {kContainerClass,  0,                                                  WS_EX_CONTROLPARENT,  true,  false, true,  false, false,  AddGroupFrame, PlaceGroupBox}, // GroupBox
+    {"Button",         BS_PUSHBUTTON,                                      0,                    true,  true,  true,  false, false,  nullptr,       PlacePlain},     // PushButton
+    {"ComboBox",       CBS_DROPDOWNLIST | WS_VSCROLL,                      0,                    true,  true,  true,  false, false,  nullptr,       PlaceComboBox},  // ComboBox
+    {kGraphicClass,    0,                                                  0,                    false, true,  true,  false, true,   nullptr,       PlaceGraphic},   // Picture
+    {kGraphicClass,    0,                                                  0,                    true,  true,  true,  false, true,   nullptr,       PlaceGraphic},   // Shape
+    {"Edit",           ES_MULTILINE | ES_READONLY | ES_CENTER | ES_NOHIDESEL, 0,                 true,  true,  true,  false, false,  nullptr,       PlacePlain},     // Memo
+    {"Static",         SS_LEFT | SS_NOTIFY,                                0,                    true,  true,  true,  true,  false,  nullptr,       PlacePlain},     // LinkLabel
+};
+// clang-format on
+static_assert(std::size(kKindTraits) == static_cast<std::size_t>(ControlKind::LinkLabel) + 1);
+
+const KindTraits& TraitsOf(ControlKind kind) {
+    return kKindTraits[static_cast<std::size_t>(kind)];
+}
+
+DWORD ExStyleFor(const LayoutRow& row) {
+    // A picture without a picture of its own is a see-through click area.
+    const bool seeThrough = row.kind == ControlKind::Picture && !row.properties.picture;
+    return TraitsOf(row.kind).exStyle | (seeThrough ? WS_EX_TRANSPARENT : 0);
+}
+
+DWORD StyleFor(const LayoutRow& row) {
+    const KindTraits& traits = TraitsOf(row.kind);
+    return WS_CHILD | traits.style | (traits.shownAtOnce ? WS_VISIBLE : 0) |
+           (traits.clipsSiblings ? WS_CLIPSIBLINGS : 0) | (row.properties.tabStop ? WS_TABSTOP : 0);
+}
+
 }  // namespace
+
+Graphic::~Graphic() {
+    if (window) DestroyWindow(window);
+}
+
+LayoutControl::LayoutControl() = default;
+LayoutControl::~LayoutControl() = default;
+LayoutControl::LayoutControl(LayoutControl&&) noexcept = default;
+LayoutControl& LayoutControl::operator=(LayoutControl&&) noexcept = default;
 
 ControlFonts::ControlFonts(const char* face, int height, int dpi) {
     const auto make = [&](BOOL underline) {
@@ -269,50 +323,34 @@ ControlFonts::~ControlFonts() {
     DeleteObject(normal);
 }
 
-HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi) {
+LayoutControl CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi) {
     RegisterClasses();
-    const WindowClassAndStyle classAndStyle = ClassAndStyleFor(row);
-    const bool isPage = row.kind == ControlKind::Page;
-    const char* text = row.kind == ControlKind::GroupBox || isPage ? nullptr : row.properties.caption;
-    const HWND window = CreateWindowExA(classAndStyle.exStyle, classAndStyle.className, text,
-                                        WS_CHILD | (isPage ? 0 : WS_VISIBLE) | classAndStyle.style, 0, 0, 0,
-                                        0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                        GetModuleHandleA(nullptr), classAndStyle.createParam);
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    if (isPage) AddPage(parent, row, window);
-    if (row.kind == ControlKind::GroupBox) AddGroupFrame(window, row);
-    PlaceControl(window, row, fonts, dpi);
+    const KindTraits& traits = TraitsOf(row.kind);
+    LayoutControl control;
+    if (traits.drawnByGraphic) {
+        control.graphic = std::make_unique<Graphic>();
+        control.graphic->shape = row.kind == ControlKind::Shape;
+        control.graphic->autoSize = row.properties.autoSize;
+    }
+    control.window = CreateWindowExA(ExStyleFor(row), traits.className,
+                                     traits.captionIsText ? row.properties.caption : nullptr, StyleFor(row),
+                                     0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                     GetModuleHandleA(nullptr), control.graphic.get());
+    SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (traits.complete) traits.complete(control.window, row);
+    PlaceControl(control.window, row, fonts, dpi);
     if (row.properties.picture)
-        SetControlPicture(window, Picture::FromFile(ResourceBytes(row.properties.picture)));
-    return window;
+        SetControlPicture(control.window, Picture::FromFile(ResourceBytes(row.properties.picture)));
+    return control;
 }
 
 // The font goes first: it decides the height of the page control's tabs,
 // hence the area of its pages.
 void PlaceControl(HWND control, const LayoutRow& row, const ControlFonts& fonts, int dpi) {
-    SendMessageA(control, WM_SETFONT,
-                 reinterpret_cast<WPARAM>(row.kind == ControlKind::LinkLabel ? fonts.link : fonts.normal),
+    const KindTraits& traits = TraitsOf(row.kind);
+    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(traits.link ? fonts.link : fonts.normal),
                  TRUE);
-    Bounds bounds =
-        row.kind == ControlKind::Page ? PageArea(GetParent(control)) : ScaleForDpi(row.bounds, dpi);
-    switch (row.kind) {
-        case ControlKind::ComboBox:
-            FitComboBox(control, bounds, dpi);
-            return;
-        case ControlKind::GroupBox:
-            PlaceGroupFrame(control, bounds, fonts.normal);
-            break;
-        case ControlKind::Picture:
-        case ControlKind::Shape:
-            GraphicOf(control)->dpi = dpi;
-            bounds = GraphicBounds(*GraphicOf(control), bounds);
-            break;
-        default:
-            break;
-    }
-    SetWindowPos(control, nullptr, bounds.left, bounds.top, bounds.width, bounds.height,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    InvalidateRect(control, nullptr, TRUE);
+    traits.place(control, ScaleForDpi(row.bounds, dpi), fonts, dpi);
 }
 
 void SetControlPicture(HWND control, std::unique_ptr<Picture> picture) {
@@ -325,16 +363,15 @@ void SetControlPicture(HWND control, std::unique_ptr<Picture> picture) {
     InvalidateRect(control, nullptr, FALSE);
 }
 
-HBRUSH ControlColors(HWND control, HDC dc) {
-    char className[16];
-    if (!GetClassNameA(control, className, sizeof className)) return nullptr;
-    // The memo and the link labels stand on the white of the About page.
-    const bool isMemo = lstrcmpiA(className, "Edit") == 0;
-    const bool isLinkLabel = lstrcmpiA(className, "Static") == 0;
-    if (!isMemo && !isLinkLabel) return nullptr;
-    SetTextColor(dc, isLinkLabel ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
-    SetBkColor(dc, kWhite);
-    return static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
+// The brush is the DC's own, set to the row's colour: nothing to make or free.
+HBRUSH ControlColors(const LayoutRow& row, HDC dc) {
+    if (!row.properties.background) return nullptr;
+    const RgbColor& background = *row.properties.background;
+    const COLORREF color = RGB(background.red, background.green, background.blue);
+    SetTextColor(dc, TraitsOf(row.kind).link ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, color);
+    SetDCBrushColor(dc, color);
+    return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));
 }
 
 void SelectPage(HWND pageControl, int index) {

@@ -23,11 +23,26 @@ public:
     HFONT link;
 };
 
+// What draws a picture or a shape control.
+struct Graphic;
+
+// A control made from a row: its window and, for a picture or a shape, what
+// draws it. The window goes with its graphic, or before it with its parent.
+struct LayoutControl {
+    LayoutControl();
+    ~LayoutControl();
+    LayoutControl(LayoutControl&&) noexcept;
+    LayoutControl& operator=(LayoutControl&&) noexcept;
+
+    HWND window = nullptr;
+    std::unique_ptr<Graphic> graphic;
+};
+
 // Makes the window of one row inside parent, with the given id, on top of the
 // siblings made before it, placed for the DPI. Containers pass the
 // notifications of their children on to the form; a picture control's click
-// comes as BN_CLICKED. A row's stored picture is loaded here. Returns the window.
-HWND CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi);
+// comes as BN_CLICKED. A row's stored picture is loaded here.
+LayoutControl CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi);
 
 // Puts a control made from row where the row says, scaled to the DPI, in the
 // fonts made for it; pictures are drawn at that scale. A page takes its page
@@ -38,10 +53,10 @@ void PlaceControl(HWND control, const LayoutRow& row, const ControlFonts& fonts,
 // row says so. Not for other windows.
 void SetControlPicture(HWND control, std::unique_ptr<Picture> picture);
 
-// The colours a control of ours asks for in WM_CTLCOLOR*: sets them on dc and
-// returns the background brush, or nullptr for a control that keeps the
-// system's colours.
-HBRUSH ControlColors(HWND control, HDC dc);
+// The colours the control of row asks for in WM_CTLCOLOR*: its row's
+// background, in its kind's text colour. Sets them on dc and returns the
+// background brush, or nullptr for a control that keeps the system's colours.
+HBRUSH ControlColors(const LayoutRow& row, HDC dc);
 
 // Page controls: selecting a page shows it and hides the others, without
 // telling the form (as a page change by the program does not).

@@ -1,10 +1,7 @@
 #include "ui/Form.h"
 
-#include <algorithm>
 #include <vector>
 
-#include "ui/Application.h"
-#include "ui/Controls.h"
 #include "ui/Dpi.h"
 #include "ui/LayoutRow.h"
 #include "ui/WindowBinding.h"
@@ -26,12 +23,6 @@ void RegisterFormClass(WNDPROC procedure) {
     windowClass.lpszClassName = kFormClass;
     RegisterClassExA(&windowClass);
     registered = true;
-}
-
-Form* FormOf(HWND window) {
-    char name[32];
-    if (!GetClassNameA(window, name, sizeof name) || lstrcmpA(name, kFormClass) != 0) return nullptr;
-    return reinterpret_cast<Form*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 // Thread windows other than the modal form, disabled for its run.
@@ -58,10 +49,11 @@ BOOL CALLBACK DisableOther(HWND window, LPARAM context) noexcept {
 }  // namespace
 
 Form::Form(const FormLayout& layout) : layout_(layout) {
-    WindowProc = [this](Message& message) { DefaultHandler(message); };
+    if (layout_.keyPreview) Application::AddMessageFilter(*this);
 }
 
 Form::~Form() {
+    if (layout_.keyPreview) Application::RemoveMessageFilter(*this);
     if (handle_) {
         SetWindowLongPtrA(handle_, GWLP_USERDATA, 0);
         DestroyWindow(handle_);
@@ -118,13 +110,12 @@ LRESULT Form::Receive(UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
     const bool handled = Application::Guard([&] {
         // A copy: the handler may replace itself while it runs.
         const MessageHandler handler = WindowProc;
-        handler(message);
+        (this->*handler)(message);
     });
     return handled ? message.result : 0;
 }
 
 void Form::DefaultHandler(Message& message) {
-    if (defaultButton_ && HandleDialogMessage(message)) return;
     switch (message.msg) {
         case WM_KEYDOWN:
             OnKeyDown(message.wParam);
@@ -140,6 +131,9 @@ void Form::DefaultHandler(Message& message) {
             return;
         case WM_DESTROY:
             OnDestroy();
+            break;
+        case WM_ACTIVATE:
+            if (OnActivation(LOWORD(message.wParam))) return;
             break;
         case WM_DISPLAYCHANGE:
             OnDisplayChange();
@@ -312,155 +306,16 @@ void Form::Close() {
     }
 }
 
-Form* Form::KeyPreviewFormOf(HWND window) {
-    for (HWND current = window; current; current = GetParent(current)) {
-        if (Form* form = FormOf(current)) return form->layout_.keyPreview ? form : nullptr;
-    }
-    return nullptr;
-}
-
-Form* Form::DialogKeysFormOf(HWND window) {
-    Form* form = window ? FormOf(GetAncestor(window, GA_ROOT)) : nullptr;
-    return form && form->defaultButton_ ? form : nullptr;
-}
-
-void Form::SetDialogKeys(HWND defaultButton, HWND firstFocus, HWND pageControl) {
-    defaultButton_ = defaultButton;
-    lastFocus_ = firstFocus;
-    pageControl_ = pageControl;
-    ShowEnterButton();
-}
-
-namespace {
-
-// How many pages a key turns the page control on (negative: back); 0 for a
-// key that turns none. Only with Ctrl, as in every tabbed dialog.
-int PageStep(const MSG& message) {
-    if (message.message != WM_KEYDOWN || GetKeyState(VK_CONTROL) >= 0 || GetKeyState(VK_MENU) < 0) return 0;
-    switch (message.wParam) {
-        case VK_TAB:
-            return GetKeyState(VK_SHIFT) < 0 ? -1 : 1;
-        case VK_NEXT:
-            return 1;
-        case VK_PRIOR:
-            return -1;
-        default:
-            return 0;
-    }
-}
-
-// The windows Tab visits, in order: siblings in the order they were made
-// (from the bottom of the z order up), the contents of a container right
-// after the container itself, nothing hidden or disabled. Unlike the
-// system's order, a container can be a stop of its own: the page control's
-// tabs come before the shown page.
-void CollectTabStops(HWND parent, std::vector<HWND>& stops) {
-    const HWND top = GetWindow(parent, GW_CHILD);
-    for (HWND child = top ? GetWindow(top, GW_HWNDLAST) : nullptr; child;
-         child = GetWindow(child, GW_HWNDPREV)) {
-        if (!IsWindowVisible(child) || !IsWindowEnabled(child)) continue;
-        if (GetWindowLongA(child, GWL_STYLE) & WS_TABSTOP) stops.push_back(child);
-        if (GetWindowLongA(child, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) CollectTabStops(child, stops);
-    }
-}
-
-// A plain Tab or Shift+Tab that the focused control leaves to the dialog.
-bool IsFocusKey(const MSG& message) {
-    if (message.message != WM_KEYDOWN || message.wParam != VK_TAB || GetKeyState(VK_CONTROL) < 0 ||
-        GetKeyState(VK_MENU) < 0) {
-        return false;
-    }
-    MSG query = message;
-    const auto wanted =
-        SendMessageA(message.hwnd, WM_GETDLGCODE, message.wParam, reinterpret_cast<LPARAM>(&query));
-    return !(wanted & (DLGC_WANTTAB | DLGC_WANTALLKEYS | DLGC_WANTMESSAGE));
-}
-
-}  // namespace
-
-// The page keys come first: the system's dialog keys would take Ctrl+Tab
-// for a plain Tab. Tab is ours too: for a window that is not of the dialog
-// class the system moves the focus in its own order, which skips the tabs of
-// a page control.
-bool Form::TranslateDialogKey(const MSG& message) {
-    if (const int step = pageControl_ ? PageStep(message) : 0) {
-        TurnPage(step);
-        return true;
-    }
-    if (IsFocusKey(message)) {
-        SendMessageA(handle_, WM_NEXTDLGCTL, GetKeyState(VK_SHIFT) < 0, FALSE);
-        return true;
-    }
-    MSG dialogMessage = message;  // the system's declaration asks for a writable one
-    return IsDialogMessageA(handle_, &dialogMessage) != FALSE;
-}
-
-// The focus stays where it was unless the page took it out of sight: then
-// the tabs get it (and a list dropped down from the page closes as its box
-// loses the focus).
-void Form::TurnPage(int step) {
-    const HWND focus = GetFocus();
-    TurnPageControl(pageControl_, step);
-    if (!IsWindowVisible(focus)) SetFocus(pageControl_);
-}
-
-// The stop after (or before) from, all round; from outside the stops starts
-// at the first (or last).
-HWND Form::NextTabStop(HWND from, bool previous) const {
-    std::vector<HWND> stops;
-    CollectTabStops(handle_, stops);
-    if (stops.empty()) return nullptr;
-    const auto found = std::find(stops.begin(), stops.end(), from);
-    if (found == stops.end()) return previous ? stops.back() : stops.front();
-    const std::size_t index = static_cast<std::size_t>(found - stops.begin());
-    return stops[(index + (previous ? stops.size() - 1 : 1)) % stops.size()];
-}
-
-// The dialog keys come as these messages, from IsDialogMessage or from
-// TranslateDialogKey; only a dialog-class window would answer them by itself.
-bool Form::HandleDialogMessage(Message& message) {
-    switch (message.msg) {
-        case DM_GETDEFID:
-            message.result = MAKELRESULT(GetDlgCtrlID(EnterButton()), DC_HASDEFID);
-            return true;
-        case WM_NEXTDLGCTL: {
-            const HWND next = LOWORD(message.lParam) ? reinterpret_cast<HWND>(message.wParam)
-                                                     : NextTabStop(GetFocus(), message.wParam != 0);
-            if (next) SetFocus(next);
-            // Moved by the keyboard, the focus shows where it is.
-            SendMessageA(handle_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
-            return true;
+// A key meant for one of the form's windows reaches the form's key handler
+// first; the form's own keys come the normal way.
+bool Form::PreTranslate(const MSG& message) {
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
+    if (message.hwnd == handle_) return false;
+    for (HWND window = message.hwnd; window; window = GetParent(window)) {
+        if (window == handle_) {
+            OnKeyDown(message.wParam);
+            break;
         }
-        case WM_ACTIVATE:
-            // The focus leaves with the activation and comes back to the same control.
-            if (LOWORD(message.wParam) == WA_INACTIVE) {
-                if (const HWND focus = GetFocus(); IsChild(handle_, focus)) lastFocus_ = focus;
-                return false;
-            }
-            if (!IsWindow(lastFocus_) || !IsChild(handle_, lastFocus_)) return false;
-            SetFocus(lastFocus_);
-            return true;
-        default:
-            return false;
     }
-}
-
-// A focused push button is the one Enter clicks; otherwise the default button.
-HWND Form::EnterButton() const {
-    const HWND focus = GetFocus();
-    const bool focusOnButton = IsChild(handle_, focus) && (SendMessageA(focus, WM_GETDLGCODE, 0, 0) &
-                                                           (DLGC_UNDEFPUSHBUTTON | DLGC_DEFPUSHBUTTON));
-    return focusOnButton ? focus : defaultButton_;
-}
-
-void Form::ShowEnterButton() {
-    const HWND button = EnterButton();
-    if (button == shownEnterButton_) return;
-    if (IsWindow(shownEnterButton_)) SendMessageA(shownEnterButton_, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
-    SendMessageA(button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
-    shownEnterButton_ = button;
-}
-
-void Form::PreviewKey(const MSG& message) {
-    if (message.hwnd != handle_) OnKeyDown(message.wParam);  // the form's own keys come the normal way
+    return false;
 }

@@ -5,8 +5,9 @@
 
 #include <windows.h>
 
-#include <functional>
 #include <string>
+
+#include "ui/Application.h"
 
 // A message as the handlers see it; result starts at 0 and is what the
 // window returns to the system.
@@ -16,8 +17,6 @@ struct Message {
     LPARAM lParam;
     LRESULT result = 0;
 };
-
-using MessageHandler = std::function<void(Message&)>;
 
 // What the window is made of; a form may change it in CreateParams.
 struct CreateParamsRecord {
@@ -37,7 +36,7 @@ struct FormLayout {
     bool keyPreview;  // the form's key handler sees keys meant for its children first
 };
 
-class Form {
+class Form : private Application::MessageFilter {
 public:
     virtual ~Form();
     Form(const Form&) = delete;
@@ -47,8 +46,11 @@ public:
     // The DPI the form is drawn for: its layout's sizes are scaled to it.
     int Dpi() const { return dpi_; }
 
+    // A handler of the form's messages: one of its member functions, or of a
+    // form derived from it (converted with static_cast).
+    using MessageHandler = void (Form::*)(Message&);
     // The installed message handler; starts as the form's own handling.
-    MessageHandler WindowProc;
+    MessageHandler WindowProc = &Form::DefaultHandler;
     // The form's own handling of a message: its handlers, then the system's.
     void DefaultHandler(Message& message);
 
@@ -68,21 +70,6 @@ public:
     void ShowModal();
     // Asks the form to close: ends its modal run, after OnClose.
     void Close();
-
-    // The form a key meant for this window (or one of its children) goes to
-    // first, when that form previews keys.
-    static Form* KeyPreviewFormOf(HWND window);
-    void PreviewKey(const MSG& message);
-
-    // The form whose dialog keys (Tab, Enter, Escape) a message for this
-    // window (or one of its controls) is checked for first; nullptr if none.
-    static Form* DialogKeysFormOf(HWND window);
-    // Handles the message when it is one of the form's dialog keys; true then.
-    bool TranslateDialogKey(const MSG& message);
-    // As in the system's dialogs, the push button Enter would click shows it
-    // by its heavier frame; called after each message, since the focus may
-    // have moved.
-    void ShowEnterButton();
 
 protected:
     explicit Form(const FormLayout& layout);
@@ -109,14 +96,9 @@ protected:
     // system suggests the place at that DPI. A form that lays itself out for
     // its DPI does it here and takes the place.
     virtual void OnDpiChanged(const RECT& /*suggested*/) {}
-
-    // Turns on the dialog keys: Tab and Shift+Tab move the focus through the
-    // controls' tab stops, Enter clicks the focused push button or else the
-    // default button, Escape sends IDCANCEL as a command. firstFocus gets the
-    // focus when the form is first activated; later the control that had it
-    // last. With a page control, Ctrl+Tab and Ctrl+PageDown turn to its next
-    // page, Ctrl+Shift+Tab and Ctrl+PageUp to the previous one, from anywhere.
-    void SetDialogKeys(HWND defaultButton, HWND firstFocus, HWND pageControl);
+    // The window is activated or deactivated (WM_ACTIVATE's state). True when
+    // the form has given the focus itself, which the system then leaves.
+    virtual bool OnActivation(WORD /*state*/) { return false; }
 
 private:
     static LRESULT CALLBACK StaticWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept;
@@ -125,10 +107,7 @@ private:
     void FitToScreen(MINMAXINFO& info) const;
     void CoverMonitor();
     void FitClientToDpi();
-    bool HandleDialogMessage(Message& message);
-    HWND NextTabStop(HWND from, bool previous) const;
-    void TurnPage(int step);
-    HWND EnterButton() const;
+    bool PreTranslate(const MSG& message) override;
 
     const FormLayout& layout_;
     HWND handle_ = nullptr;
@@ -137,8 +116,4 @@ private:
     bool inModalRun_ = false;
     bool closeRequested_ = false;
     int dpi_ = USER_DEFAULT_SCREEN_DPI;
-    HWND defaultButton_ = nullptr;  // set when the form has dialog keys
-    HWND pageControl_ = nullptr;
-    HWND lastFocus_ = nullptr;
-    HWND shownEnterButton_ = nullptr;
 };

@@ -2,8 +2,12 @@
 // table of these rows and one function makes a window from a row.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
+#include <optional>
 #include <span>
+#include <vector>
 
 enum class ControlKind {
     PageControl,  // tabs over pages; its pages are the rows of kind Page
@@ -41,9 +45,16 @@ constexpr Bounds ScaleForDpi(const Bounds& bounds, int dpi) {
             ScaleForDpi(bounds.height, dpi)};
 }
 
+// A colour by its red, green and blue parts.
+struct RgbColor {
+    std::uint8_t red, green, blue;
+};
+
 struct ControlProperties {
     const char* caption = nullptr;
     ControlCursor cursor = ControlCursor::Default;
+    // What the control stands on; none: the system's colours.
+    std::optional<RgbColor> background = std::nullopt;
     // Handler that a click on the control calls, by name; nullptr: none.
     const char* onClick = nullptr;
     // Picture resource stored with the layout ("#105" for a numbered one);
@@ -73,15 +84,30 @@ inline int RowIndex(std::span<const LayoutRow> rows, const char* name) {
     return -1;
 }
 
-inline int ControlIdOf(std::span<const LayoutRow> rows, const char* name) {
-    const int index = RowIndex(rows, name);
-    return index < 0 ? 0 : kFirstControlId + index;
-}
-
 // The row of a control id; nullptr for an id outside the table.
 inline const LayoutRow* RowOfId(std::span<const LayoutRow> rows, int id) {
     const int index = id - kFirstControlId;
     return index >= 0 && static_cast<std::size_t>(index) < rows.size()
                ? &rows[static_cast<std::size_t>(index)]
                : nullptr;
+}
+
+// The rows Tab visits, in order: siblings in the order of their rows, the
+// contents of a container right after the container itself (so a container
+// can be a stop of its own, before what it holds).
+inline void AppendTabStops(std::span<const LayoutRow> rows, const char* parent,
+                           std::vector<std::size_t>& stops) {
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        const bool child =
+            parent ? rows[i].parent && std::strcmp(rows[i].parent, parent) == 0 : !rows[i].parent;
+        if (!child) continue;
+        if (rows[i].properties.tabStop) stops.push_back(i);
+        AppendTabStops(rows, rows[i].name, stops);
+    }
+}
+
+inline std::vector<std::size_t> TabOrder(std::span<const LayoutRow> rows) {
+    std::vector<std::size_t> stops;
+    AppendTabStops(rows, nullptr, stops);
+    return stops;
 }

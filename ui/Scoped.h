@@ -92,6 +92,15 @@ struct BstrTraits {
 };
 using ScopedBstr = Scoped<BstrTraits>;
 
+struct WindowTraits {
+    using Handle = HWND;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle window) noexcept { DestroyWindow(window); }
+};
+// A window the owner destroys; only for a window that nothing else destroys
+// (a top-level window of ours), since the handle does not learn of it.
+using ScopedWindow = Scoped<WindowTraits>;
+
 // A window's DC from GetDC, given back to the same window.
 class ScopedWindowDc {
 public:

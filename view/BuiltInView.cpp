@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "ui/Error.h"
+#include "ui/Scoped.h"
 
 namespace {
 
@@ -69,24 +70,23 @@ std::string EffectName(const TransitionPlan& plan) {
 
 // The whole file, through the system code page's file names.
 std::string ReadWholeFile(const std::string& path, const char* what) {
-    const HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
+    const ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
         RaiseViewError(std::string("The ") + what + " '" + path + "' cannot be opened (system error " +
                        std::to_string(GetLastError()) + ").");
     }
     std::string bytes;
     LARGE_INTEGER size{};
-    bool read = GetFileSizeEx(file, &size) && size.QuadPart < (LONGLONG{1} << 30);
+    bool read = GetFileSizeEx(file.Get(), &size) && size.QuadPart < (LONGLONG{1} << 30);
     if (read) {
         bytes.resize(static_cast<std::size_t>(size.QuadPart));
         DWORD done = 0;
-        read = ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
+        read = ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
                done == bytes.size();
     }
-    const DWORD error = GetLastError();
-    CloseHandle(file);
     if (!read) {
+        const DWORD error = GetLastError();
         RaiseViewError(std::string("The ") + what + " '" + path + "' cannot be read (system error " +
                        std::to_string(error) + ").");
     }
@@ -250,10 +250,9 @@ void BuiltInView::NextFrame() {
         const PixelRect& changed = painter_->Changed();
         if (!changed.Empty()) {
             // Straight to the window, without a paint cycle's round trips to the system.
-            const HDC dc = GetDC(window_);
-            CopyFrameTo(dc, {area_.left + changed.left, area_.top + changed.top, area_.left + changed.right,
-                             area_.top + changed.bottom});
-            ReleaseDC(window_, dc);
+            const ScopedWindowDc dc(window_);
+            CopyFrameTo(dc.Get(), {area_.left + changed.left, area_.top + changed.top,
+                                   area_.left + changed.right, area_.top + changed.bottom});
         }
         log_.FrameDue(NowMs(), !changed.Empty());
     }

@@ -7,24 +7,16 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstdint>
 #include <cstring>
-#include <string>
+#include <stdexcept>
+
+#include "driver/DisplaySettings.h"
+#include "driver/TestWindow.h"
 
 namespace {
 
 constexpr UINT kTimerMs = 100;
-constexpr int kPreviewWidth = 152;
-constexpr int kPreviewHeight = 112;
-constexpr DWORD kSaverExitMs = 10000;
-
-void PumpUntil(ULONGLONG end) {
-    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, static_cast<DWORD>(end - now), QS_ALLINPUT);
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-    }
-}
+constexpr std::chrono::milliseconds kSaverExit = std::chrono::seconds(10);
 
 void ReportDisplay() {
     DEVMODEA mode{};
@@ -36,48 +28,32 @@ void ReportDisplay() {
 }
 
 int RunBare(int seconds) {
-    WNDCLASSA windowClass{};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH));
-    windowClass.lpszClassName = "SolqueraBenchBare";
-    RegisterClassA(&windowClass);
-    const HWND window = CreateWindowExA(WS_EX_TOPMOST, windowClass.lpszClassName, "", WS_POPUP | WS_VISIBLE,
-                                        0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                        nullptr, nullptr, windowClass.hInstance, nullptr);
+    const HWND window =
+        CreateTestWindow({.className = "SolqueraBenchBare",
+                          .style = WS_POPUP | WS_VISIBLE,
+                          .bounds = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)},
+                          .exStyle = WS_EX_TOPMOST,
+                          .background = static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))});
     SetTimer(window, 1, kTimerMs, nullptr);
     ReportDisplay();
-    PumpUntil(GetTickCount64() + 1000ull * seconds);
+    Pause(std::chrono::seconds(seconds));
     DestroyWindow(window);
     return 0;
 }
 
 int RunPreview(int seconds) {
-    // As the display settings make it: its painting kept off the saver's window.
-    const HWND parent = CreateWindowExA(0, "STATIC", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 200, 150,
-                                        kPreviewWidth, kPreviewHeight, nullptr, nullptr, nullptr, nullptr);
-    std::string commandLine = std::string("\"") + SOLQUERA_SCR + "\" /p " +
-                              std::to_string(reinterpret_cast<std::uintptr_t>(parent));
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION saver{};
-    if (!CreateProcessA(SOLQUERA_SCR, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &saver)) {
-        std::fprintf(stderr, "cannot start %s\n", commandLine.c_str());
+    PreviewParent parent;
+    try {
+        SaverProcess saver(parent.Argument());
+        Pause(std::chrono::seconds(seconds));
+        // Closing the preview area ends the saver, as when the display settings close.
+        DestroyWindow(parent.Handle());
+        DWORD exitCode = 0;
+        return saver.WaitForExit(kSaverExit, exitCode) ? 0 : 1;  // else the saver is killed
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "%s\n", error.what());
         return 1;
     }
-    PumpUntil(GetTickCount64() + 1000ull * seconds);
-    // Closing the preview area ends the saver, as when the display settings close.
-    DestroyWindow(parent);
-    const ULONGLONG end = GetTickCount64() + kSaverExitMs;
-    while (WaitForSingleObject(saver.hProcess, 0) == WAIT_TIMEOUT && GetTickCount64() < end) {
-        PumpUntil(GetTickCount64() + 50);
-    }
-    const bool ended = WaitForSingleObject(saver.hProcess, 0) == WAIT_OBJECT_0;
-    if (!ended) TerminateProcess(saver.hProcess, 1);
-    CloseHandle(saver.hThread);
-    CloseHandle(saver.hProcess);
-    return ended ? 0 : 1;
 }
 
 }  // namespace

@@ -1,42 +1,15 @@
 #include "driver/DisplaySettings.h"
 
+#include <tlhelp32.h>
+
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <stdexcept>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-DWORD Milliseconds(Clock::duration duration) {
-    const auto ms = std::chrono::duration_cast<std::chrono::milliseconds>(duration).count();
-    return ms > 0 ? static_cast<DWORD>(ms) : 0;
-}
-
-void HandleWaitingMessages() {
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
-    }
-}
-
-// Waits until the object is signalled (true) or the deadline passes (false),
-// handling the thread's messages meanwhile. Without an object it only waits.
-bool WaitHandlingMessages(HANDLE object, Clock::time_point deadline) {
-    const DWORD count = object ? 1 : 0;
-    for (;;) {
-        HandleWaitingMessages();
-        const DWORD result = MsgWaitForMultipleObjects(count, &object, FALSE,
-                                                       Milliseconds(deadline - Clock::now()), QS_ALLINPUT);
-        if (result == WAIT_OBJECT_0 && count == 1) return true;
-        if (result == WAIT_TIMEOUT || result == WAIT_FAILED) return false;
-    }
-}
 
 struct WindowSearch {
     DWORD processId;
@@ -79,7 +52,7 @@ SaverProcess::~SaverProcess() {
 }
 
 bool SaverProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD& exitCode) {
-    if (!WaitHandlingMessages(info_.hProcess, Clock::now() + timeout)) return false;
+    if (!WaitForObject(info_.hProcess, timeout)) return false;
     return GetExitCodeProcess(info_.hProcess, &exitCode) != FALSE;
 }
 
@@ -111,20 +84,6 @@ HWND SaverProcess::WaitForWindow(const char* className, std::chrono::millisecond
 
 HWND SaverProcess::WaitForMessageBox(std::chrono::milliseconds timeout) const {
     return WaitForWindow("#32770", timeout);
-}
-
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout) {
-    constexpr auto kPollInterval = std::chrono::milliseconds(20);
-    const auto deadline = Clock::now() + timeout;
-    while (!condition()) {
-        if (Clock::now() >= deadline) return false;
-        WaitHandlingMessages(nullptr, std::min(deadline, Clock::now() + kPollInterval));
-    }
-    return true;
-}
-
-void Pause(std::chrono::milliseconds duration) {
-    WaitHandlingMessages(nullptr, Clock::now() + duration);
 }
 
 std::string WindowText(HWND window) {
@@ -288,6 +247,19 @@ HWND PreviewParent::WaitForSaverChild() const {
     HWND child = nullptr;
     WaitUntil([&] { return (child = FindWindowExA(handle_, nullptr, kFormClass, nullptr)) != nullptr; });
     return child;
+}
+
+bool ProcessRuns(const char* exeName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32 entry{};
+    entry.dwSize = sizeof entry;
+    bool found = false;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found;
+         more = Process32Next(snapshot, &entry)) {
+        found = lstrcmpiA(entry.szExeFile, exeName) == 0;
+    }
+    CloseHandle(snapshot);
+    return found;
 }
 
 const char* SaverPath() {

@@ -1,22 +1,17 @@
 // Plays the display settings' part in end-to-end tests: starts the screen
 // saver with a command line, finds its windows, reads their texts, presses
 // their buttons and reads the exit code.
-//
-// Every wait handles the messages of the test's own thread meanwhile: a window
-// the test makes (a preview parent, a dialog owner) lives on that thread, and
-// the saver sends messages to it.
+// Every wait handles the test thread's messages meanwhile (MessagePump.h).
 #pragma once
 
 #include <windows.h>
 
 #include <chrono>
-#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
 
-// How long a test waits for something the saver does at once.
-inline constexpr std::chrono::milliseconds kPromptly = std::chrono::seconds(10);
+#include "driver/MessagePump.h"
 
 // The window class of the saver's forms: the slideshow window and the dialog.
 inline constexpr const char* kFormClass = "SolqueraForm";
@@ -68,12 +63,6 @@ public:
 private:
     HWND handle_;
 };
-
-// Polls the condition until it holds (true) or the timeout passes (false).
-bool WaitUntil(const std::function<bool()>& condition, std::chrono::milliseconds timeout = kPromptly);
-
-// Lets the time pass while handling the test thread's messages.
-void Pause(std::chrono::milliseconds duration);
 
 // Text of a window: caption, label or contents; asked of the window itself,
 // so that it also works for controls that keep their text to themselves.
@@ -130,6 +119,9 @@ void AcknowledgeErrorBox(const SaverProcess& saver, const std::string& message);
 std::string TempDirectory();
 std::vector<std::string> TempFiles(const std::string& pattern);
 std::string ReadFileBytes(const std::string& path);
+
+// Whether a program of this name (such as "cmd.exe") runs in the test's Wine prefix.
+bool ProcessRuns(const char* exeName);
 
 // The path of the built screen saver, as the Windows side sees it.
 const char* SaverPath();

@@ -6,10 +6,10 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <vector>
 
 #include "driver/DisplaySettings.h"
+#include "driver/ScreenShot.h"
 
 using namespace std::chrono_literals;
 
@@ -54,26 +54,11 @@ bool Covers(HWND window, const RECT& area) {
 
 // The share of lit pixels in an area of the screen, every fourth pixel of every fourth row.
 double LitShare(const RECT& area) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    const HBITMAP shot = CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
-    const HDC memory = CreateCompatibleDC(nullptr);
-    const HGDIOBJ previous = SelectObject(memory, shot);
-    const HDC screen = GetDC(nullptr);
-    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
-    GdiFlush();
-    const auto* pixels = static_cast<const std::uint32_t*>(bits);
+    const ScreenShot shot(area);
     int lit = 0, all = 0;
-    for (int y = 0; y < height; y += 4) {
-        for (int x = 0; x < width; x += 4, ++all) lit += (pixels[y * width + x] & 0xFFFFFF) != 0;
+    for (int y = 0; y < shot.Height(); y += 4) {
+        for (int x = 0; x < shot.Width(); x += 4, ++all) lit += !shot.IsBlack(x, y);
     }
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    DeleteObject(shot);
     return static_cast<double>(lit) / all;
 }
 

@@ -8,13 +8,12 @@
 
 #include <windows.h>
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "driver/DisplaySettings.h"
-#include "view/DibSection.h"
+#include "driver/ScreenShot.h"
 #include "view/PageReader.h"
 #include "view/PhotoPlacement.h"
 #include "ui/Jpeg.h"
@@ -38,36 +37,12 @@ std::optional<PageContent> CurrentPhotoPage(std::string& text) {
     return ReadPage(text);
 }
 
-class ScreenShot {
-public:
-    ScreenShot()
-        : width_(GetSystemMetrics(SM_CXSCREEN)),
-          height_(GetSystemMetrics(SM_CYSCREEN)),
-          shot_(width_, height_) {
-        const HDC screen = GetDC(nullptr);
-        BitBlt(shot_.Dc(), 0, 0, width_, height_, screen, 0, 0, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-        GdiFlush();
-    }
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    int Channel(int x, int y, int channel) const {
-        return (shot_.Pixels()[y * width_ + x] >> (8 * channel)) & 0xFF;
-    }
-    std::uint32_t Colour(int x, int y) const { return shot_.Pixels()[y * width_ + x] & 0xFFFFFF; }
-    bool IsBlack(int x, int y) const { return Colour(x, y) == 0; }
-    // Lit pixels on the middle row, every fourth one looked at.
-    int LitAcrossTheMiddle() const {
-        int lit = 0;
-        for (int x = 0; x < width_; x += 4) lit += !IsBlack(x, height_ / 2);
-        return lit;
-    }
-
-private:
-    int width_;
-    int height_;
-    DibSection shot_;
-};
+// Lit pixels on the screen's middle row, every fourth one looked at.
+int LitAcrossTheMiddle(const ScreenShot& shot) {
+    int lit = 0;
+    for (int x = 0; x < shot.Width(); x += 4) lit += !shot.IsBlack(x, shot.Height() / 2);
+    return lit;
+}
 
 class BuiltInViewSaverTest : public ::testing::Test {
 protected:
@@ -187,11 +162,11 @@ TEST_F(BuiltInViewSaverTest, NoFrameIsDrawnWhileTheDisplayIsOff) {
     std::string text;
     ASSERT_TRUE(WaitUntil([&] { return CurrentPhotoPage(text).has_value(); }, kFirstAdvance));
     Pause(kTransition);
-    EXPECT_EQ(ScreenShot().LitAcrossTheMiddle(), 0) << "drawn with the display off";
+    EXPECT_EQ(LitAcrossTheMiddle(ScreenShot()), 0) << "drawn with the display off";
     SendPowerSetting(saver, window, kConsoleDisplayState, 1);
     Pause(300ms);
     const ScreenShot lit;
-    EXPECT_GT(lit.LitAcrossTheMiddle(), lit.Width() / 8)
+    EXPECT_GT(LitAcrossTheMiddle(lit), lit.Width() / 8)
         << "the photograph is not drawn when the display is on";
     EndSaver(saver, window);
 }

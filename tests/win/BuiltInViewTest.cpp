@@ -10,12 +10,16 @@
 #include <optional>
 #include <string>
 
+#include "driver/DisplaySettings.h"
+#include "driver/ScreenShot.h"
+#include "driver/TestWindow.h"
 #include "view/BuiltInView.h"
-#include "view/DibSection.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
 #include "tests/native/TestJpeg.h"
 #include "ui/Error.h"
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -23,6 +27,7 @@ constexpr int kLeft = 100;
 constexpr int kTop = 80;
 constexpr int kWidth = 320;
 constexpr int kHeight = 240;
+constexpr RECT kArea{kLeft, kTop, kLeft + kWidth, kTop + kHeight};
 constexpr testjpeg::Rgb kRed{220, 30, 30};
 constexpr testjpeg::Rgb kBlue{30, 30, 220};
 
@@ -36,12 +41,6 @@ std::string Reveal(std::int32_t pattern) {
     return ChooseExitMeta(pattern, unused);
 }
 
-std::string TempPath(const std::string& name) {
-    char directory[MAX_PATH];
-    GetTempPathA(MAX_PATH, directory);
-    return std::string(directory) + name;
-}
-
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
@@ -51,36 +50,14 @@ void WriteJpeg(const std::string& path, int width, int height, testjpeg::Rgb col
     WriteFile(path, std::string(jpeg.begin(), jpeg.end()));
 }
 
-void PumpFor(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        Sleep(5);
-    } while (GetTickCount() - start < milliseconds);
-}
-
-// What the screen shows of the test window, pixel by pixel.
-class Screenshot {
+// What the screen shows of the test window.
+class ViewShot : public ScreenShot {
 public:
-    Screenshot() : shot_(kWidth, kHeight) {
-        const HDC screen = GetDC(nullptr);
-        BitBlt(shot_.Dc(), 0, 0, kWidth, kHeight, screen, kLeft, kTop, SRCCOPY);
-        ReleaseDC(nullptr, screen);
-        GdiFlush();
-    }
-    int Red(int x, int y) const { return (Pixel(x, y) >> 16) & 0xFF; }
-    int Green(int x, int y) const { return (Pixel(x, y) >> 8) & 0xFF; }
-    int Blue(int x, int y) const { return Pixel(x, y) & 0xFF; }
-    bool IsBlack(int x, int y) const { return (Pixel(x, y) & 0xFFFFFF) == 0; }
+    ViewShot() : ScreenShot(kArea) {}
     bool IsNear(int x, int y, testjpeg::Rgb colour) const {
         return std::abs(Red(x, y) - colour.red) < 24 && std::abs(Green(x, y) - colour.green) < 24 &&
                std::abs(Blue(x, y) - colour.blue) < 24;
     }
-
-private:
-    std::uint32_t Pixel(int x, int y) const { return shot_.Pixels()[y * kWidth + x]; }
-    DibSection shot_;
 };
 
 // One shown, topmost test window for the whole suite: Wine under a bare X
@@ -88,15 +65,11 @@ private:
 class BuiltInViewTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-        windowClass.lpszClassName = "BuiltInViewTestParent";
-        RegisterClassA(&windowClass);
-        parent_ = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, windowClass.lpszClassName, "",
-                                  WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, kLeft, kTop, kWidth, kHeight,
-                                  nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+        parent_ = CreateTestWindow({.className = "BuiltInViewTestParent",
+                                    .style = WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
+                                    .bounds = kArea,
+                                    .exStyle = WS_EX_TOPMOST | WS_EX_TOOLWINDOW,
+                                    .background = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
     }
     static void TearDownTestSuite() { DestroyWindow(parent_); }
 
@@ -129,9 +102,9 @@ protected:
     RandomGenerator random_{11};
     std::unique_ptr<PageView> view_;
     // Paths with blanks and non-ASCII letters, as user profiles have them.
-    const std::string pageFile_ = TempPath("solquera view test \xE4.htm");
-    const std::string photoFile_ = TempPath("solquera view test \xE4.jpg");
-    const std::string otherPhoto_ = TempPath("solquera view test \xF6.jpg");
+    const std::string pageFile_ = TempDirectory() + "solquera view test \xE4.htm";
+    const std::string photoFile_ = TempDirectory() + "solquera view test \xE4.jpg";
+    const std::string otherPhoto_ = TempDirectory() + "solquera view test \xF6.jpg";
 };
 
 TEST_F(BuiltInViewTest, StartsAtTheDesignPlacementWithTheControlsFrame) {
@@ -170,16 +143,16 @@ TEST_F(BuiltInViewTest, StartsAtTheDesignPlacementWithTheControlsFrame) {
 TEST_F(BuiltInViewTest, ShowsThePhotographWhereThePageFitsItAfterTheStartPagesTransition) {
     MakeView();
     ShowPage(StartPage(Fade()));
-    PumpFor(200);
-    const Screenshot black;
+    Pause(200ms);
+    const ViewShot black;
     for (int y = 0; y < kHeight; y += 7) {
         for (int x = 0; x < kWidth; x += 7) ASSERT_TRUE(black.IsBlack(x, y)) << x << "," << y;
     }
 
     // A portrait fills the height: 180 x 240, centred from x = 70.
     ShowPage(PhotoPageOf(Fade(), 576, 768, kRed, photoFile_));
-    PumpFor(3300);
-    const Screenshot shown;
+    Pause(3300ms);
+    const ViewShot shown;
     for (int y = 0; y < kHeight; y += 3) {
         for (int x = 0; x < kWidth; x += 3) {
             const bool inside = x >= 70 && x < 250;
@@ -197,32 +170,32 @@ TEST_F(BuiltInViewTest, ShowsThePhotographWhereThePageFitsItAfterTheStartPagesTr
 TEST_F(BuiltInViewTest, FadeMixesTheTwoPhotographsHalfway) {
     MakeView();
     ShowPage(PhotoPageOf(Fade(), 640, 480, kRed, photoFile_));
-    PumpFor(200);
-    ASSERT_TRUE(Screenshot().IsNear(160, 120, kRed)) << "the first page came without a transition";
+    Pause(200ms);
+    ASSERT_TRUE(ViewShot().IsNear(160, 120, kRed)) << "the first page came without a transition";
 
     ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
-    PumpFor(1500);
-    const Screenshot halfway;
+    Pause(1500ms);
+    const ViewShot halfway;
     for (const auto& [x, y] : {std::pair{5, 5}, {160, 120}, {310, 230}}) {
         EXPECT_GT(halfway.Red(x, y), 70) << x << "," << y;
         EXPECT_LT(halfway.Red(x, y), 180) << x << "," << y;
         EXPECT_GT(halfway.Blue(x, y), 70) << x << "," << y;
         EXPECT_LT(halfway.Blue(x, y), 180) << x << "," << y;
     }
-    PumpFor(1800);
-    EXPECT_TRUE(Screenshot().IsNear(160, 120, kBlue));
+    Pause(1800ms);
+    EXPECT_TRUE(ViewShot().IsNear(160, 120, kBlue));
 }
 
 TEST_F(BuiltInViewTest, WipeRightShowsTheNewPhotographOnTheLeftFirst) {
     MakeView();
     ShowPage(PhotoPageOf(Reveal(6), 640, 480, kRed, photoFile_));
     ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
-    PumpFor(1500);
-    const Screenshot halfway;
+    Pause(1500ms);
+    const ViewShot halfway;
     EXPECT_TRUE(halfway.IsNear(30, 120, kBlue));
     EXPECT_TRUE(halfway.IsNear(290, 120, kRed));
-    PumpFor(1800);
-    EXPECT_TRUE(Screenshot().IsNear(290, 120, kBlue));
+    Pause(1800ms);
+    EXPECT_TRUE(ViewShot().IsNear(290, 120, kBlue));
 }
 
 TEST_F(BuiltInViewTest, TransitionNumbersBeyondThePatternsCut) {
@@ -230,15 +203,15 @@ TEST_F(BuiltInViewTest, TransitionNumbersBeyondThePatternsCut) {
     for (const std::int32_t pattern : {25, -1, 1000}) {
         ShowPage(PhotoPageOf(Reveal(pattern), 640, 480, kRed, photoFile_));
         ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
-        PumpFor(150);
-        EXPECT_TRUE(Screenshot().IsNear(160, 120, kBlue)) << "pattern " << pattern;
+        Pause(150ms);
+        EXPECT_TRUE(ViewShot().IsNear(160, 120, kBlue)) << "pattern " << pattern;
     }
 }
 
 TEST_F(BuiltInViewTest, APageItCannotShowRaisesAnErrorAndKeepsThePageBefore) {
     MakeView();
     ShowPage(PhotoPageOf(Fade(), 640, 480, kRed, photoFile_));
-    PumpFor(150);
+    Pause(150ms);
 
     const auto errorOf = [&](const std::string& page) -> std::optional<std::string> {
         try {
@@ -249,13 +222,13 @@ TEST_F(BuiltInViewTest, APageItCannotShowRaisesAnErrorAndKeepsThePageBefore) {
         return std::nullopt;
     };
     const std::string missingPhoto =
-        PhotoPage(Fade(), kWidth, kHeight, TempPath("no such photo.jpg"), PhotoFit::Width);
+        PhotoPage(Fade(), kWidth, kHeight, TempDirectory() + "no such photo.jpg", PhotoFit::Width);
     const struct {
         std::string page;
         std::string says;
     } rows[] = {
         {"not a page", "no HTML page"},
-        {missingPhoto, "The photograph '" + TempPath("no such photo.jpg") + "' cannot be opened"},
+        {missingPhoto, "The photograph '" + TempDirectory() + "no such photo.jpg" + "' cannot be opened"},
         {PhotoPage(Fade(), kWidth, kHeight, pageFile_, PhotoFit::Width), "JPEG-Fehler"},
     };
     for (const auto& row : rows) {
@@ -263,8 +236,8 @@ TEST_F(BuiltInViewTest, APageItCannotShowRaisesAnErrorAndKeepsThePageBefore) {
         ASSERT_TRUE(error.has_value()) << row.page;
         EXPECT_NE(error->find("'" + pageFile_ + "': "), std::string::npos) << *error;
         EXPECT_NE(error->find(row.says), std::string::npos) << *error;
-        PumpFor(100);
-        EXPECT_TRUE(Screenshot().IsNear(160, 120, kRed)) << "the failed page replaced the one before";
+        Pause(100ms);
+        EXPECT_TRUE(ViewShot().IsNear(160, 120, kRed)) << "the failed page replaced the one before";
     }
 
     DeleteFileA(pageFile_.c_str());
@@ -282,15 +255,15 @@ TEST_F(BuiltInViewTest, ANavigationDuringATransitionStartsFromWhatIsShown) {
     MakeView();
     ShowPage(PhotoPageOf(Reveal(6), 640, 480, kRed, photoFile_));
     ShowPage(PhotoPageOf(Reveal(7), 640, 480, kBlue, otherPhoto_));
-    PumpFor(1500);
+    Pause(1500ms);
     // Wipe left back to red from the half-blue, half-red screen.
     ShowPage(PhotoPageOf(Fade(), 640, 480, kRed, photoFile_));
-    PumpFor(150);
-    const Screenshot shot;
+    Pause(150ms);
+    const ViewShot shot;
     EXPECT_TRUE(shot.IsNear(30, 120, kBlue));
     EXPECT_TRUE(shot.IsNear(290, 120, kRed));
-    PumpFor(3100);
-    EXPECT_TRUE(Screenshot().IsNear(30, 120, kRed));
+    Pause(3100ms);
+    EXPECT_TRUE(ViewShot().IsNear(30, 120, kRed));
 }
 
 }  // namespace

@@ -10,8 +10,12 @@
 #include <fstream>
 #include <optional>
 
+#include "driver/DisplaySettings.h"
+#include "driver/TestWindow.h"
 #include "slideshow/HtmlView.h"
 #include "ui/Error.h"
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -20,15 +24,9 @@ constexpr const char* kControlWindowClass = "Shell Embedding";
 // Hidden: Wine under a bare X server waits two seconds for a shown top-level
 // window to be withdrawn when it is destroyed.
 HWND CreateParent(int width, int height) {
-    static const ATOM parentClass = [] {
-        WNDCLASSA windowClass{};
-        windowClass.lpfnWndProc = DefWindowProcA;
-        windowClass.hInstance = GetModuleHandleA(nullptr);
-        windowClass.lpszClassName = "HtmlViewTestParent";
-        return RegisterClassA(&windowClass);
-    }();
-    return CreateWindowExA(0, MAKEINTATOM(parentClass), "", WS_POPUP | WS_CLIPCHILDREN, 0, 0, width, height,
-                           nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    return CreateTestWindow({.className = "HtmlViewTestParent",
+                             .style = WS_POPUP | WS_CLIPCHILDREN,
+                             .bounds = {0, 0, width, height}});
 }
 
 // The view's own window: the parent's only child.
@@ -78,15 +76,6 @@ int ClientWidthOf(HWND window) {
     return area.right - area.left;
 }
 
-void PumpMessages(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageA(&message);
-        Sleep(10);
-    } while (GetTickCount() - start < milliseconds);
-}
-
 template <typename Action>
 std::optional<Error> ErrorOf(Action action) {
     try {
@@ -101,9 +90,7 @@ std::optional<Error> ErrorOf(Action action) {
 class PageFile {
 public:
     PageFile() {
-        char directory[MAX_PATH];
-        GetTempPathA(MAX_PATH, directory);
-        path_ = std::string(directory) + "solquera-htmlview-test.htm";
+        path_ = TempDirectory() + "solquera-htmlview-test.htm";
         std::ofstream(path_) << "<html><body style=\"margin:0;background:black\"></body></html>";
     }
     ~PageFile() { std::remove(path_.c_str()); }
@@ -153,7 +140,7 @@ TEST_F(HtmlViewTest, NavigatesAgainAndAgainToTheSamePageFile) {
     auto view = CreateWebBrowserView(parent_);
     for (int photo = 0; photo < 3; ++photo) {
         EXPECT_NO_THROW(view->Navigate(page.Path())) << "navigation " << photo;
-        PumpMessages(200);
+        Pause(200ms);
     }
     EXPECT_NE(HostedControl(parent_), nullptr);
 }
@@ -192,7 +179,7 @@ TEST_F(HtmlViewTest, DestroyingTheParentReleasesTheControl) {
     view->Navigate(page.Path());
     DestroyWindow(parent_);
     EXPECT_EQ(LiveWebBrowserSites(), 0);
-    PumpMessages(300);  // whatever the control had queued finds its windows gone
+    Pause(300ms);  // whatever the control had queued finds its windows gone
 
     // What the slideshow may still ask of a view whose window is gone.
     view->SetLeft(10);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "driver/DisplaySettings.h"
+#include "driver/Input.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
 #include "ui/Jpeg.h"
@@ -185,22 +186,6 @@ POINT CursorNow() {
     return cursor;
 }
 
-void ClickLeftButton() {
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_MOUSE;
-    inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
-void PressKey(WORD key) {
-    INPUT inputs[2] = {};
-    inputs[0].type = inputs[1].type = INPUT_KEYBOARD;
-    inputs[0].ki.wVk = inputs[1].ki.wVk = key;
-    inputs[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(2, inputs, sizeof(INPUT));
-}
-
 }  // namespace
 
 TEST_F(SaverTest, MovementWithinTheThresholdKeepsTheSaverBeyondItEnds) {
@@ -228,7 +213,7 @@ TEST_F(SaverTest, ATypedKeyEndsTheSaver) {
     SaverProcess saver("/s");
     ASSERT_NE(saver.WaitForWindow(kFormClass), nullptr);
     WaitForActivation();
-    PressKey(VK_SPACE);
+    PressKeys({VK_SPACE});
     ExpectCleanEnd(saver);
 }
 
@@ -278,7 +263,7 @@ TEST_F(SaverTest, PreviewFillsItsParentAndIgnoresInput) {
     EXPECT_EQ(client.right, 700);
 
     SetForegroundWindow(parent.Handle());
-    PressKey('A');
+    PressKeys({'A'});
     const RECT screen = WindowRectOf(window);
     SetCursorPos(screen.left + 20, screen.top + 20);
     SetCursorPos(screen.left + 100, screen.top + 90);

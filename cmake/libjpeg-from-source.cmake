@@ -1,7 +1,8 @@
-# libjpeg-turbo (6b API) cross-built static from Debian's source package, which
-# scripts/setup.sh unpacks under build/deps. The result is cached in this build
-# tree. LIBJPEG_EXTRA_ARGS adds settings of the including build (the fuzz
-# build's compiler and instrumentation).
+# libjpeg-turbo (6b API) built static from Debian's source package, which
+# scripts/setup.sh unpacks under build/deps: cross-built for the Windows builds,
+# and with the fuzzer's instrumentation for the fuzz build. The result is cached
+# in this build tree. LIBJPEG_EXTRA_ARGS adds settings of the including build
+# (the fuzz build's compiler and instrumentation).
 file(GLOB LIBJPEG_SOURCE_DIR LIST_DIRECTORIES true "${CMAKE_SOURCE_DIR}/build/deps/libjpeg-turbo-*")
 list(FILTER LIBJPEG_SOURCE_DIR INCLUDE REGEX "libjpeg-turbo-[0-9.]+$")
 if(NOT LIBJPEG_SOURCE_DIR)

@@ -1,0 +1,17 @@
+// A top-level window of the test's own that only does the default handling:
+// a parent for a view, an owner standing in for the display settings, a bare
+// full-screen window to measure against.
+#pragma once
+
+#include <windows.h>
+
+struct TestWindowSpec {
+    const char* className;  // registered on first use
+    DWORD style;
+    RECT bounds;
+    DWORD exStyle = 0;
+    HBRUSH background = nullptr;  // none: the window paints nothing
+    const char* caption = "";
+};
+
+HWND CreateTestWindow(const TestWindowSpec& spec);
