@@ -266,21 +266,21 @@ const char* SaverPath() {
     return SOLQUERA_SCR;
 }
 
-void SendPowerSetting(const SaverProcess& saver, HWND window, const GUID& setting, DWORD value) {
-    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, saver.Id());
-    ASSERT_NE(process, nullptr);
+bool SendPowerSetting(HWND window, const GUID& setting, DWORD value) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return false;
     // The record ends in the value's first byte: room for the whole value.
     const POWERBROADCAST_SETTING record{setting, sizeof value, {}};
     std::vector<char> bytes(sizeof record + sizeof value);
     std::memcpy(bytes.data(), &record, sizeof record);
     std::memcpy(bytes.data() + offsetof(POWERBROADCAST_SETTING, Data), &value, sizeof value);
-    const SIZE_T size = bytes.size();
-    void* remote = VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
-    ASSERT_NE(remote, nullptr);
-    ASSERT_TRUE(WriteProcessMemory(process, remote, bytes.data(), size, nullptr));
-    DWORD_PTR answer = 0;
-    SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE, reinterpret_cast<LPARAM>(remote),
-                        SMTO_BLOCK, 5000, &answer);
-    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    void* remote = VirtualAllocEx(process, nullptr, bytes.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const bool sent = remote && WriteProcessMemory(process, remote, bytes.data(), bytes.size(), nullptr) &&
+                      SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+                                          reinterpret_cast<LPARAM>(remote), SMTO_BLOCK, 5000, nullptr);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
     CloseHandle(process);
+    return sent;
 }

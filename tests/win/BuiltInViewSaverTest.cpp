@@ -158,12 +158,12 @@ TEST_F(BuiltInViewSaverTest, NoFrameIsDrawnWhileTheDisplayIsOff) {
     ASSERT_NE(window, nullptr);
     ASSERT_TRUE(WaitUntil([] { return !TempFiles("ins*.htm").empty(); })) << "no start page";
     Pause(300ms);
-    SendPowerSetting(saver, window, kConsoleDisplayState, 0);
+    ASSERT_TRUE(SendPowerSetting(window, kConsoleDisplayState, 0));
     std::string text;
     ASSERT_TRUE(WaitUntil([&] { return CurrentPhotoPage(text).has_value(); }, kFirstAdvance));
     Pause(kTransition);
     EXPECT_EQ(LitAcrossTheMiddle(ScreenShot()), 0) << "drawn with the display off";
-    SendPowerSetting(saver, window, kConsoleDisplayState, 1);
+    ASSERT_TRUE(SendPowerSetting(window, kConsoleDisplayState, 1));
     Pause(300ms);
     const ScreenShot lit;
     EXPECT_GT(LitAcrossTheMiddle(lit), lit.Width() / 8)
