@@ -268,26 +268,14 @@ TEST_F(BuiltInViewTest, ANavigationDuringATransitionStartsFromWhatIsShown) {
 }
 
 // The view's debug lines, as a debugger sees them: the system raises each
-// one as an exception that a first handler is shown before anyone else.
-class DebugLines {
-public:
-    DebugLines() : handler_(AddVectoredExceptionHandler(1, Collect)) { lines_.clear(); }
-    ~DebugLines() { RemoveVectoredExceptionHandler(handler_); }
-    DebugLines(const DebugLines&) = delete;
-    DebugLines& operator=(const DebugLines&) = delete;
-    const std::vector<std::string>& Lines() const { return lines_; }
-
-private:
-    static LONG CALLBACK Collect(EXCEPTION_POINTERS* exception) {
-        const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
-        if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2) {
-            lines_.emplace_back(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
-        }
-        return EXCEPTION_CONTINUE_SEARCH;
-    }
-    inline static std::vector<std::string> lines_;
-    void* handler_;
-};
+// one as an exception that a first handler sees before anyone else.
+std::vector<std::string> debugLines;
+LONG CALLBACK CollectDebugLine(EXCEPTION_POINTERS* exception) {
+    const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
+    if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2)
+        debugLines.emplace_back(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
+    return EXCEPTION_CONTINUE_SEARCH;
+}
 
 // The parent changed its size since the last page (a window maximised
 // late): the view lays the old page out anew at once, and the new page's
@@ -298,15 +286,15 @@ TEST_F(BuiltInViewTest, APageAfterTheParentsNewSizeLogsItsOwnChange) {
     Pause(100ms);
     SetWindowPos(parent_, nullptr, 0, 0, kWidth - 40, kHeight - 40,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const DebugLines debug;
+    void* const handler = AddVectoredExceptionHandler(1, CollectDebugLine);
     ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
     Pause(3300ms);
+    RemoveVectoredExceptionHandler(handler);
     SetWindowPos(parent_, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ASSERT_EQ(debug.Lines().size(), 1u);
+    ASSERT_EQ(debugLines.size(), 1u);
     // The leaving page's exit plays, not the cut of the new layout.
-    EXPECT_TRUE(debug.Lines()[0].starts_with("Solquera view: reveal 6:") &&
-                debug.Lines()[0].ends_with("done\n"))
-        << debug.Lines()[0];
+    EXPECT_TRUE(debugLines[0].starts_with("Solquera view: reveal 6:") && debugLines[0].ends_with("done\n"))
+        << debugLines[0];
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 // start them, observed from outside: windows, registry, temp files, exit code.
 #include <gtest/gtest.h>
 
-#include <optional>
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -375,15 +375,17 @@ TEST_F(SaverTest, TheSessionsEndRunsTheShutdownBeforeItIsAnswered) {
 
 namespace {
 
-void AgeFile(const std::string& path, std::chrono::minutes age) {
+// A file of these bytes, last written that many minutes ago.
+void WriteOldFile(const std::string& path, const std::string& bytes, int minutes) {
+    std::ofstream(path, std::ios::binary) << bytes;
     const HANDLE file =
         CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
-    ULARGE_INTEGER time{{now.dwLowDateTime, now.dwHighDateTime}};
-    time.QuadPart -= static_cast<ULONGLONG>(age.count()) * 60 * 10'000'000;
-    const FILETIME then{time.LowPart, time.HighPart};
-    SetFileTime(file, nullptr, nullptr, &then);
+    const ULONGLONG then =
+        ((ULONGLONG{now.dwHighDateTime} << 32) | now.dwLowDateTime) - minutes * 600'000'000ull;
+    const FILETIME written{static_cast<DWORD>(then), static_cast<DWORD>(then >> 32)};
+    SetFileTime(file, nullptr, nullptr, &written);
     CloseHandle(file);
 }
 
@@ -412,14 +414,7 @@ TEST_F(SaverTest, TheNextStartDeletesOnlyWhatAnEndedRunOfOursLeft) {
         {"insa6.jpg", resources.Photo(7).substr(1), 60, false},
         {"insa7.tmp", startPage, 60, false},
     };
-    for (const auto& file : files) {
-        const std::string path = TempDirectory() + file.name;
-        const HANDLE handle = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-        DWORD written = 0;
-        WriteFile(handle, file.bytes.data(), static_cast<DWORD>(file.bytes.size()), &written, nullptr);
-        CloseHandle(handle);
-        AgeFile(path, std::chrono::minutes(file.ageMinutes));
-    }
+    for (const auto& file : files) WriteOldFile(TempDirectory() + file.name, file.bytes, file.ageMinutes);
     PreviewParent parent;
     SaverProcess saver(parent.Argument());
     ASSERT_NE(parent.WaitForSaverChild(), nullptr);
@@ -433,48 +428,24 @@ TEST_F(SaverTest, TheNextStartDeletesOnlyWhatAnEndedRunOfOursLeft) {
     ExpectCleanEnd(saver);
 }
 
-namespace {
-
-// An environment variable of this process, and so of the saver it starts,
-// set for a test.
-class EnvironmentOverride {
-public:
-    EnvironmentOverride(const char* name, const char* value) : name_(name) {
-        char saved[MAX_PATH];
-        const DWORD length = GetEnvironmentVariableA(name, saved, sizeof saved);
-        if (length > 0 && length < sizeof saved) saved_ = saved;
-        SetEnvironmentVariableA(name, value);
-    }
-    ~EnvironmentOverride() { SetEnvironmentVariableA(name_, saved_ ? saved_->c_str() : nullptr); }
-    EnvironmentOverride(const EnvironmentOverride&) = delete;
-    EnvironmentOverride& operator=(const EnvironmentOverride&) = delete;
-
-private:
-    const char* name_;
-    std::optional<std::string> saved_;
-};
-
-}  // namespace
-
 // Without a temp folder one box tells why, no tick's box nests inside it
 // (the photographs come meanwhile, from memory), and once it is gone input
 // ends the saver as always.
 TEST_F(SaverTest, WithoutATempFolderOneBoxAndTheSlideshowGoesOn) {
-    std::optional<SaverProcess> saver;
-    {
-        const EnvironmentOverride tmp("TMP", "C:\\no temp folder 7f3a");
-        const EnvironmentOverride temp("TEMP", "C:\\no temp folder 7f3a");
-        saver.emplace("/s");
-    }
-    const HWND box = saver->WaitForMessageBox();
+    // The saver takes this process's environment.
+    const std::string temp = TempDirectory();
+    SetEnvironmentVariableA("TMP", "C:\\no temp folder 7f3a");
+    SaverProcess saver("/s");
+    SetEnvironmentVariableA("TMP", temp.c_str());
+    const HWND box = saver.WaitForMessageBox();
     ASSERT_NE(box, nullptr);
     EXPECT_NE(MessageBoxText(box).find("kann nicht erstellt werden"), std::string::npos)
         << MessageBoxText(box);
     Pause(9s);  // past the first photograph and the second
-    EXPECT_EQ(saver->TopLevelWindows("#32770").size(), 1u);
+    EXPECT_EQ(saver.TopLevelWindows("#32770").size(), 1u);
     PressButton(box, "OK");
-    ASSERT_NE(saver->WaitForWindow(kFormClass), nullptr);
+    ASSERT_NE(saver.WaitForWindow(kFormClass), nullptr);
     Pause(500ms);
     ClickLeftButton();
-    ExpectCleanEnd(*saver);
+    ExpectCleanEnd(saver);
 }
