@@ -1,4 +1,5 @@
-# Cross-build for 32-bit Windows: the shipped screen saver. Built and inspected here, never run.
+# Cross-build for 32-bit Windows: the shipped screen saver, run here under the
+# project's own 32-bit Wine where the kernel runs 32-bit programs.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(MINGW_TRIPLE i686-w64-mingw32)

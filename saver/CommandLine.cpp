@@ -42,7 +42,7 @@ std::string UpperAscii(std::string_view text) {
 
 std::int32_t HandleFrom(const std::string& text) {
     const auto value = ParseInteger(text);
-    if (!value) RaiseConvertError(text);
+    if (!value) Raise(ConvertError(text));
     return *value;
 }
 
@@ -73,7 +73,7 @@ ModeChoice ChooseMode(const std::vector<std::string>& arguments) {
         return choice;
     }
     const std::size_t letter = first.find_first_not_of(" /-");
-    if (letter == std::string::npos) RaiseRangeError();
+    if (letter == std::string::npos) Raise(RangeError());
     first.erase(0, letter);
 
     std::string handleText;

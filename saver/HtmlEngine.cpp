@@ -6,6 +6,8 @@
 #include <string>
 
 #include "saver/EngineVersion.h"
+#include "ui/Registry.h"
+#include "ui/Scoped.h"
 
 namespace {
 
@@ -15,30 +17,18 @@ constexpr CLSID kHtmlDocumentClass = {
 
 // The engine's version as its setup records it; empty when there is none.
 std::string EngineVersion() {
-    HKEY key = nullptr;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Internet Explorer", 0, KEY_QUERY_VALUE,
-                      &key) != ERROR_SUCCESS) {
+    Registry registry(HKEY_LOCAL_MACHINE, KEY_QUERY_VALUE);
+    if (!registry.OpenKey("Software\\Microsoft\\Internet Explorer", false) ||
+        registry.ValueType("Version") != REG_SZ) {
         return {};
     }
-    char text[64] = "";
-    DWORD size = sizeof text - 1;
-    DWORD type = 0;
-    const LONG result =
-        RegQueryValueExA(key, "Version", nullptr, &type, reinterpret_cast<BYTE*>(text), &size);
-    RegCloseKey(key);
-    if (result != ERROR_SUCCESS || type != REG_SZ) return {};
-    text[size] = '\0';
-    return text;
+    return registry.ReadString("Version");
 }
 
 bool CanCreateHtmlDocument() {
-    IUnknown* document = nullptr;
-    if (FAILED(CoCreateInstance(kHtmlDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
-                                reinterpret_cast<void**>(&document)))) {
-        return false;
-    }
-    document->Release();
-    return true;
+    ComPtr<IUnknown> document;
+    return SUCCEEDED(
+        CoCreateInstance(kHtmlDocumentClass, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&document)));
 }
 
 }  // namespace

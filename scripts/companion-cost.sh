@@ -6,15 +6,12 @@
 #   ./scripts/companion-cost.sh [seconds]     (after a win64 build)
 set -eu
 cd "$(dirname "$0")/.."
+. ./scripts/cpu-ticks.sh
 build=build/win64
 prefix=$build/wineprefix-two-monitors
 
 if [ "${1:-}" = "--measure" ]; then
   seconds=$2
-  ticks() {  # utime + stime of the processes, in clock ticks
-    for pid in "$@"; do awk '{ print $14 + $15 }' "/proc/$pid/stat" 2>/dev/null || echo 0; done |
-      awk '{ sum += $1 } END { print sum }'
-  }
   "$build/wine-run-two-monitors" "$build/Solquera.scr" /s &
   saver=$!
   sleep 5  # start-up and the first photograph are not the steady state
@@ -24,10 +21,10 @@ if [ "${1:-}" = "--measure" ]; then
     [ "$(readlink "/proc/$pid/cwd")" = "$server_dir" ] && server=$pid
   done
   # shellcheck disable=SC2086 # a list of ids
-  before=$(ticks $saver $server $SOLQUERA_X_PIDS)
+  before=$(cpu_ticks $saver $server $SOLQUERA_X_PIDS)
   sleep "$seconds"
   # shellcheck disable=SC2086
-  after=$(ticks $saver $server $SOLQUERA_X_PIDS)
+  after=$(cpu_ticks $saver $server $SOLQUERA_X_PIDS)
   peak=$(awk '/VmHWM/ { print $2 }' "/proc/$saver/status")
   now=$(awk '/VmRSS/ { print $2 }' "/proc/$saver/status")
   xdotool key Escape 2>/dev/null

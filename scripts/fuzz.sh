@@ -5,12 +5,9 @@
 # exits non-zero when any target found an input that fails; such inputs are
 # kept under out/fuzz/<name>/ (add them to tests/fuzz/regressions/<name>/ once
 # fixed).
-set -eu
-cd "$(dirname "$0")/.."
+. "$(dirname "$0")/prepare.sh"
 seconds="${1:-600}"
-./scripts/setup.sh
-cmake --preset fuzz >/dev/null
-cmake --build --preset fuzz
+build fuzz
 
 status=0
 for seeds in build/fuzz/fuzz-seeds-*.txt; do

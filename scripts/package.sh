@@ -2,16 +2,11 @@
 # Installs what is missing, builds both Windows builds and writes what users
 # download to out/dist/: the stripped savers (x86/, x64/), their MSI packages
 # and SHA256SUMS over all four.
-set -eu
-cd "$(dirname "$0")/.."
-./scripts/setup.sh
+. "$(dirname "$0")/prepare.sh"
 
 dist=out/dist
 rm -rf "$dist"
-for preset in win32 win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset" --target msi
-done
+for preset in win32 win64; do build "$preset" msi; done
 for build in win32:x86 win64:x64; do
   preset=${build%:*} arch=${build#*:}
   mkdir -p "$dist/$arch"

@@ -4,11 +4,8 @@
 # halfway through its transition, each page of the configuration dialog, and
 # the dialog at 144 dpi (150 %), which its test at that DPI takes.
 # Run it again after a change that shows; the pictures are never edited by hand.
-set -eu
-cd "$(dirname "$0")/.."
-./scripts/setup.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Solquera win_tests
+. "$(dirname "$0")/prepare.sh"
+build win64 Solquera win_tests
 
 seconds=${SOLQUERA_PICTURE_SECONDS:-40}
 pictures=docs/pictures

@@ -3,11 +3,8 @@
 # full-screen slideshow. Without a display it runs in a private Xvfb for
 # SOLQUERA_RUN_SECONDS (30 by default), saves a screenshot every few seconds
 # under out/run/, then ends the saver with a key press, as a user would.
-set -eu
-cd "$(dirname "$0")/.."
-./scripts/setup.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Solquera
+. "$(dirname "$0")/prepare.sh"
+build win64 Solquera
 
 seconds=${SOLQUERA_RUN_SECONDS:-30}
 interval=${SOLQUERA_SHOT_SECONDS:-5}

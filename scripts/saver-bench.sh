@@ -11,11 +11,9 @@
 # Usage: scripts/saver-bench.sh [ROW...]   rows: bare cut box circle dissolve fade random preview dark
 # SOLQUERA_BENCH_SECONDS (60) is the measured time per row, after 5 s of warm-up;
 # SOLQUERA_BENCH_PREVIEW_EFFECT (23, the fade) the effect of the preview row.
-set -eu
-cd "$(dirname "$0")/.."
-./scripts/setup.sh
-cmake --preset win64 >/dev/null
-cmake --build --preset win64 --target Solquera bench_window >/dev/null
+. "$(dirname "$0")/prepare.sh"
+. ./scripts/cpu-ticks.sh
+build win64 Solquera bench_window >/dev/null
 
 seconds=${SOLQUERA_BENCH_SECONDS:-60}
 warmup=5
@@ -61,11 +59,6 @@ wait_for_pid() {
     i=$((i + 1))
   done
   echo "$pid"
-}
-
-# utime + stime in clock ticks.
-cpu_ticks() {
-  sed 's/^.*) //' "/proc/$1/stat" | awk '{print $12 + $13}'
 }
 
 effect_of() {

@@ -6,7 +6,7 @@ set -eu
 packages="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 xvfb xauth \
   x11-apps imagemagick cmake ninja-build nasm g++ googletest libjpeg62-turbo-dev \
   dpkg-dev icoutils file util-linux xdotool x11-utils wixl msitools xserver-xephyr \
-  clang libclang-rt-14-dev"
+  clang libclang-rt-14-dev mmdebstrap libc6-i386"
 
 missing=""
 for p in $packages; do
@@ -37,3 +37,7 @@ if ! ls -d "$deps"/libjpeg-turbo-[0-9]* >/dev/null 2>&1; then
   (cd "$deps" && apt-get source -q libjpeg-turbo >/dev/null 2>&1) || {
     echo "cannot fetch the libjpeg-turbo source package" >&2; exit 1; }
 fi
+
+# The i686 build's tests run under a 32-bit Wine of their own, where this
+# kernel runs 32-bit programs.
+"$(dirname "$0")/install-wine32.sh" "$(dirname "$deps")/wine32"

@@ -1,8 +1,9 @@
 #!/bin/sh
-# Installs what is missing, builds all three builds and runs every test:
-# the pure logic natively under sanitizers, the 32-bit executable and its MSI
-# package by inspection, and the Windows tests and the x64 package's install
-# under wine64 in an X display.
+# Installs what is missing, builds all three builds and runs every test: the
+# pure logic natively under sanitizers, and in an X display the Windows tests
+# and the package's install of both Windows builds, the 64-bit build under
+# wine64, the 32-bit build under the project's own 32-bit Wine (where this
+# kernel cannot run 32-bit programs, its files are only inspected, and said so).
 set -eu
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh
@@ -13,7 +14,10 @@ for preset in native win32 win64; do
 done
 
 ctest --preset native
-ctest --preset win32
 
 . ./scripts/wine-session.sh
 ctest --preset win64
+if [ -f build/wine32.unavailable ]; then
+  echo "i686 tests skipped: $(cat build/wine32.unavailable); the 32-bit files were only inspected"
+fi
+ctest --preset win32

@@ -22,8 +22,8 @@ constexpr const char* kCompanionClass = "SolqueraCompanion";
 // Spreads the seeds of companions made in the same clock tick.
 constexpr std::uint32_t kSeedSpread = 0x9E3779B9u;
 
-[[noreturn]] __attribute__((noinline)) void RaiseCompanionError(const std::string& message) {
-    throw Error("CompanionError", message, __builtin_return_address(0));
+ErrorText CompanionError(const std::string& message) {
+    return {"CompanionError", message};
 }
 
 }  // namespace
@@ -77,9 +77,9 @@ Companion::Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t 
                     WS_POPUP | WS_CLIPCHILDREN, area.left, area.top, area.Width(), area.Height(), nullptr,
                     nullptr, GetModuleHandleA(nullptr), this);
     if (!window_) {
-        RaiseCompanionError("The window for the monitor at " + std::to_string(area.left) + "," +
-                            std::to_string(area.top) + " cannot be created (system error " +
-                            std::to_string(GetLastError()) + ").");
+        Raise(CompanionError("The window for the monitor at " + std::to_string(area.left) + "," +
+                             std::to_string(area.top) + " cannot be created (system error " +
+                             std::to_string(GetLastError()) + ")."));
     }
     ownWindow_.Reset(window_);
     Reseed();

@@ -6,13 +6,11 @@
 
 #include <exdisp.h>
 #include <ole2.h>
-#include <wrl/client.h>
 
 #include <cstdio>
 
 #include "ui/Error.h"
-
-using Microsoft::WRL::ComPtr;
+#include "ui/Scoped.h"
 
 namespace {
 
@@ -20,11 +18,10 @@ constexpr const char* kContainerClass = "SolqueraPageView";
 
 int liveSites = 0;
 
-// Out of line so that the error's address is the code that raised it.
-[[noreturn]] __attribute__((noinline)) void RaiseOleError(const std::string& what, HRESULT hr) {
+ErrorText OleError(const std::string& what, HRESULT hr) {
     char code[32];
     std::snprintf(code, sizeof code, " (HRESULT 0x%08lX)", static_cast<unsigned long>(hr));
-    throw Error("OleError", what + code, __builtin_return_address(0));
+    return {"OleError", what + code};
 }
 
 // The control's window on our side: the container is both its site window and
@@ -140,11 +137,11 @@ private:
 };
 
 // The page path as the control takes it: UTF-16, converted from the system code page.
-BSTR ToBstr(const std::string& text) {
+ScopedBstr ToBstr(const std::string& text) {
     const int size = static_cast<int>(text.size());
     const int length = MultiByteToWideChar(CP_ACP, 0, text.data(), size, nullptr, 0);
-    BSTR result = SysAllocStringLen(nullptr, length);
-    MultiByteToWideChar(CP_ACP, 0, text.data(), size, result, length);
+    ScopedBstr result(SysAllocStringLen(nullptr, length));
+    if (result) MultiByteToWideChar(CP_ACP, 0, text.data(), size, result.Get(), length);
     return result;
 }
 
@@ -177,7 +174,7 @@ WebBrowserView::WebBrowserView(HWND parent) {
     // Black like the pages, for the moment before the control draws the first.
     if (!CreateViewWindow(kContainerClass, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)), 0,
                           WS_CLIPCHILDREN, parent)) {
-        RaiseOleError("The HTML view's window cannot be created", HRESULT_FROM_WIN32(GetLastError()));
+        Raise(OleError("The HTML view's window cannot be created", HRESULT_FROM_WIN32(GetLastError())));
     }
 }
 
@@ -188,7 +185,7 @@ WebBrowserView::~WebBrowserView() {
 
 void WebBrowserView::Embed() {
     HRESULT hr = CoCreateInstance(CLSID_WebBrowser, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&control_));
-    if (FAILED(hr)) RaiseOleError("The HTML view cannot be created", hr);
+    if (FAILED(hr)) Raise(OleError("The HTML view cannot be created", hr));
     site_ = new BrowserSite(window_);
     RECT area;
     GetClientRect(window_, &area);
@@ -197,7 +194,7 @@ void WebBrowserView::Embed() {
         hr = control_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site_.Get(), 0, window_, &area);
     if (SUCCEEDED(hr)) hr = control_.As(&inPlace_);
     if (SUCCEEDED(hr)) hr = control_.As(&browser_);
-    if (FAILED(hr)) RaiseOleError("The HTML view cannot be activated", hr);
+    if (FAILED(hr)) Raise(OleError("The HTML view cannot be activated", hr));
 }
 
 LRESULT WebBrowserView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -233,14 +230,15 @@ void WebBrowserView::ReleaseControl() {
 }
 
 void WebBrowserView::Navigate(const std::string& pageFile) {
-    if (!browser_) RaiseOleError(CannotShow(pageFile) + ": the view no longer exists", CO_E_OBJNOTCONNECTED);
+    if (!browser_)
+        Raise(OleError(CannotShow(pageFile) + ": the view no longer exists", CO_E_OBJNOTCONNECTED));
     // The four optional arguments (flags, target frame, post data, headers) stay empty.
     VARIANT empty;
     VariantInit(&empty);
-    const BSTR url = ToBstr(pageFile);
-    const HRESULT hr = browser_->Navigate(url, &empty, &empty, &empty, &empty);
-    SysFreeString(url);
-    if (FAILED(hr)) RaiseOleError(CannotShow(pageFile), hr);
+    const ScopedBstr url = ToBstr(pageFile);
+    if (!url) Raise(OleError(CannotShow(pageFile), E_OUTOFMEMORY));
+    const HRESULT hr = browser_->Navigate(url.Get(), &empty, &empty, &empty, &empty);
+    if (FAILED(hr)) Raise(OleError(CannotShow(pageFile), hr));
 }
 
 int WebBrowserView::ClientWidth() const {

@@ -9,10 +9,8 @@
 
 namespace {
 
-// Out of line so that the error's address is the code that failed to write.
-[[noreturn]] __attribute__((noinline)) void RaiseFileError(const char* typeName, const std::string& path,
-                                                           const char* problem) {
-    throw Error(typeName, "Datei " + path + problem, __builtin_return_address(0));
+ErrorText FileError(const char* typeName, const std::string& path, const char* problem) {
+    return {typeName, "Datei " + path + problem};
 }
 
 class FileHandle {
@@ -144,7 +142,7 @@ void WriteTempFile(const std::string& path, std::string_view bytes) {
     // The view may still be reading the file while the next one is written.
     const FileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) RaiseFileError("FileCreateError", path, " kann nicht erstellt werden");
+    if (!file.IsOpen()) Raise(FileError("FileCreateError", path, " kann nicht erstellt werden"));
     if (!WriteAll(file.Get(), bytes))
-        RaiseFileError("FileWriteError", path, " kann nicht geschrieben werden");
+        Raise(FileError("FileWriteError", path, " kann nicht geschrieben werden"));
 }

@@ -1,26 +1,38 @@
 #!/bin/sh
-# Installs, upgrades and removes the x64 package under wine64 in a fresh
-# prefix of its own, silently, as a deployment tool would; a package of a
-# higher version, built here from the same files, plays the next release.
-#   install-msi.sh PACKAGE SHIPPED_SCR VERSION WORK_DIR WINE_RUN BUILD_MSI ICON
+# Installs, upgrades and removes a package (x64 or x86) under the Wine of its
+# build in a fresh prefix of its own, silently, as a deployment tool would; a
+# package of a higher version, built here from the same files, plays the next
+# release. The x86 package is also tried on 64-bit Windows, under the runner
+# WINE64_RUN: it must refuse and install nothing.
+#   install-msi.sh PACKAGE SHIPPED_SCR VERSION WORK_DIR WINE_RUN BUILD_MSI ICON [WINE64_RUN]
 set -eu
-msi=$1 scr=$2 version=$3 work=$4 wine_run=$5 build_msi=$6 icon=$7
+msi=$1 scr=$2 version=$3 work=$4 wine_run=$5 build_msi=$6 icon=$7 wine64_run=${8:-}
+arch=${msi##*-} arch=${arch%.msi}
 fail() { echo "FAIL: $*"; exit 1; }
 
-export SOLQUERA_WINEPREFIX="$work/prefix"
-# The prefix's server and its helper processes, gone before the prefix goes.
+# The prefixes' servers and their helper processes, gone before the prefixes
+# go. (The system's wineserver stops a 32-bit server as well.)
 stop_wine() {
-  WINEPREFIX="$SOLQUERA_WINEPREFIX" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
-  WINEPREFIX="$SOLQUERA_WINEPREFIX" /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
+  for prefix in "$work/prefix" "$work/prefix-64"; do
+    WINEPREFIX="$prefix" /usr/lib/wine/wineserver -k >/dev/null 2>&1 || true
+    WINEPREFIX="$prefix" /usr/lib/wine/wineserver -w >/dev/null 2>&1 || true
+  done
 }
 stop_wine
 rm -rf "$work"
 mkdir -p "$work"
 trap stop_wine EXIT
-wine() { "$wine_run" "$@" </dev/null; }
+# Wine with the runner and the prefix of the moment.
+runner=$wine_run
+wine() { "$runner" "$@" </dev/null; }
+export SOLQUERA_WINEPREFIX="$work/prefix"
 windows_path() { echo "Z:$1" | tr / '\\'; }
 system_file="$SOLQUERA_WINEPREFIX/drive_c/windows/system32/Solquera.scr"
 settings='HKCU\Software\Orvandel\Orvandel - Solquera'
+installed_anywhere() {
+  [ -e "$SOLQUERA_WINEPREFIX/drive_c/windows/system32/Solquera.scr" ] ||
+    [ -e "$SOLQUERA_WINEPREFIX/drive_c/windows/syswow64/Solquera.scr" ]
+}
 
 # msiexec ACTION PACKAGE: a silent run; its exit code in $code, its log in $log.
 runs=0
@@ -44,6 +56,22 @@ expect_one_entry() {
 }
 effect() { wine reg query "$settings" /v Effect | tr -d '\r' | awk '$1 == "Effect" { print $3 }'; }
 
+if [ -n "$wine64_run" ]; then
+  runner=$wine64_run SOLQUERA_WINEPREFIX="$work/prefix-64"
+  msiexec /i "$msi"
+  # Wine's log lacks the launch condition's message (the tables' test reads
+  # it): in a fresh prefix only the 64-bit condition can end the launch
+  # conditions with a failure.
+  [ "$code" != 0 ] || fail "the $arch package installed on 64-bit Windows"
+  grep -q "^Property(S): VersionNT64 = " "$log" || fail "wine64 did not say it is 64-bit Windows (log: $log)"
+  grep -q "Action ended .*: LaunchConditions. Return value 0." "$log" ||
+    fail "the launch conditions did not refuse 64-bit Windows (log: $log)"
+  ! grep -q "Action start .*: InstallFiles" "$log" || fail "the refused package installed files (log: $log)"
+  ! installed_anywhere || fail "the refused package left Solquera.scr behind"
+  [ -z "$(entries)" ] || fail "the refused package left entries: $(entries)"
+  runner=$wine_run SOLQUERA_WINEPREFIX="$work/prefix"
+fi
+
 # The user's own setting, which no package may touch.
 wine reg add "$settings" /v Effect /t REG_DWORD /d 7 /f >/dev/null || fail "cannot store the Effect setting"
 
@@ -60,15 +88,15 @@ wine 'C:\windows\system32\Solquera.scr' /a 0 >/dev/null 2>&1 || code=$?
 
 # A package rebuilt for the same version is the same product (Windows
 # refuses it, Wine repairs with it): never a second entry.
-rebuilt="$work/rebuilt/Solquera-$version-x64.msi"
+rebuilt="$work/rebuilt/Solquera-$version-$arch.msi"
 mkdir -p "$work/rebuilt"
-"$build_msi" x64 "$version" "$scr" "$icon" "$rebuilt"
+"$build_msi" "$arch" "$version" "$scr" "$icon" "$rebuilt"
 msiexec /i "$rebuilt"
 expect_one_entry "$version" "installing a rebuilt package of the same version"
 
 higher="$((${version%%.*} + 1)).0"
-newer="$work/Solquera-$higher-x64.msi"
-"$build_msi" x64 "$higher" "$scr" "$icon" "$newer"
+newer="$work/Solquera-$higher-$arch.msi"
+"$build_msi" "$arch" "$higher" "$scr" "$icon" "$newer"
 msiexec /i "$newer"
 [ "$code" = 0 ] || fail "upgrading to $higher ended with $code (log: $log)"
 expect_one_entry "$higher" "upgrading"

@@ -2,9 +2,11 @@
 
 #include <commctrl.h>
 
+#include <array>
 #include <iterator>
 
 #include "ui/Resource.h"
+#include "ui/Scoped.h"
 #include "ui/WindowBinding.h"
 
 namespace {
@@ -66,12 +68,10 @@ void PaintGraphic(HWND window, const Graphic& graphic) {
     if (graphic.shape) {
         RECT area;
         GetClientRect(window, &area);
-        const HBRUSH fill = CreateSolidBrush(kWhite);
-        const HBRUSH outline = CreateSolidBrush(kGrey);
-        FillRect(dc, &area, fill);
-        FrameRect(dc, &area, outline);
-        DeleteObject(outline);
-        DeleteObject(fill);
+        const ScopedGdiObject<HBRUSH> fill(CreateSolidBrush(kWhite));
+        const ScopedGdiObject<HBRUSH> outline(CreateSolidBrush(kGrey));
+        FillRect(dc, &area, fill.Get());
+        FrameRect(dc, &area, outline.Get());
     } else if (graphic.picture) {
         const SIZE size = ShownSize(graphic);
         graphic.picture->Draw(dc, 0, 0, size.cx, size.cy);
@@ -179,7 +179,7 @@ int WindowHeight(HWND window) {
 // to fit. The window's own height is that of the dropped-down list.
 // Wine reads the field's height back 2 pixels higher than it was set, so
 // the size is corrected until it fits (Windows fits at the first try).
-void FitComboBox(HWND combo, const Bounds& closed, int dpi) {
+void PlaceComboBox(HWND combo, const Bounds& closed, const ControlFonts&, int dpi) {
     const int itemHeight = ScaleForDpi(kComboItemHeight, dpi);
     const int closedHeight = closed.height;
     SetWindowPos(combo, nullptr, closed.left, closed.top, closed.width,
@@ -201,12 +201,6 @@ void AddGroupFrame(HWND box, const LayoutRow& row) {
                     GetModuleHandleA(nullptr), nullptr);
 }
 
-void PlaceGroupFrame(HWND box, const Bounds& bounds, HFONT font) {
-    const HWND frame = GetDlgItem(box, 0);
-    SetWindowPos(frame, nullptr, 0, 0, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-}
-
 // A picture that sizes itself takes its picture's size at the layout's scale.
 Bounds GraphicBounds(const Graphic& graphic, Bounds bounds) {
     if (!graphic.autoSize || !graphic.picture) return bounds;
@@ -220,10 +214,6 @@ void MoveControl(HWND control, const Bounds& bounds) {
     InvalidateRect(control, nullptr, TRUE);
 }
 
-void PlaceComboBox(HWND control, const Bounds& bounds, const ControlFonts&, int dpi) {
-    FitComboBox(control, bounds, dpi);
-}
-
 void PlacePlain(HWND control, const Bounds& bounds, const ControlFonts&, int) {
     MoveControl(control, bounds);
 }
@@ -232,9 +222,11 @@ void PlacePage(HWND control, const Bounds&, const ControlFonts&, int) {
     MoveControl(control, PageArea(GetParent(control)));
 }
 
-void PlaceGroupBox(HWND control, const Bounds& bounds, const ControlFonts& fonts, int) {
-    PlaceGroupFrame(control, bounds, fonts.normal);
-    MoveControl(control, bounds);
+void PlaceGroupBox(HWND box, const Bounds& bounds, const ControlFonts& fonts, int) {
+    const HWND frame = GetDlgItem(box, 0);
+    SetWindowPos(frame, nullptr, 0, 0, bounds.width, bounds.height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageA(frame, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.normal.Get()), FALSE);
+    MoveControl(box, bounds);
 }
 
 void PlaceGraphic(HWND control, const Bounds& bounds, const ControlFonts&, int dpi) {
@@ -243,46 +235,85 @@ void PlaceGraphic(HWND control, const Bounds& bounds, const ControlFonts&, int d
     MoveControl(control, GraphicBounds(graphic, bounds));
 }
 
-// What sets one kind of control apart from the others.
-struct KindTraits {
-    const char* className;
-    DWORD style;  // beside WS_CHILD, WS_CLIPSIBLINGS and the row's tab stop
-    DWORD exStyle;
+// What sets one kind of control apart from the others, beside its class and styles.
+enum KindFlag : unsigned {
     // Every control but a picture keeps its siblings' area to them; a
     // picture paints under the see-through click areas that lie on it.
-    bool clipsSiblings;
-    bool captionIsText;  // a page's caption is its tab's, a group box's its frame's
-    bool shownAtOnce;    // a page waits until its page control selects it
-    bool link;           // underlined and in the link colour
-    bool drawnByGraphic;
+    kOverSiblings = 1,
+    kNoText = 2,        // a page's caption is its tab's, a group box's its frame's
+    kStartsHidden = 4,  // a page waits until its page control selects it
+    kLink = 8,          // underlined and in the link colour
+    kDrawnByGraphic = 16,
+};
+
+struct KindTraits {
+    ControlKind kind;
+    const char* className;
+    DWORD style;  // beside WS_CHILD, WS_VISIBLE, WS_CLIPSIBLINGS and the row's tab stop
+    DWORD exStyle;
     // Adds what the window needs beside itself, once it is made.
     void (*complete)(HWND control, const LayoutRow& row);
     // Puts the control at its scaled bounds, in the fonts made for the DPI.
     void (*place)(HWND control, const Bounds& bounds, const ControlFonts& fonts, int dpi);
+    unsigned flags;
 };
 
-// By kind, in the order of ControlKind.
-// clang-format off
-constexpr KindTraits kKindTraits[] = {
-    // class           style                                               exStyle               clips  text   shown  link   graphic complete      place
-    {WC_TABCONTROLA,   TCS_MULTILINE | WS_CLIPCHILDREN,                    WS_EX_CONTROLPARENT,  true,  true,  true,  false, false,  nullptr,       PlacePlain},     // PageControl
-    {kContainerClass,  WS_CLIPCHILDREN,                                    WS_EX_CONTROLPARENT,  true,  false, false, false, false,  AddPage,       PlacePage},      // Page
-    {kContainerClass,  WS_CLIPCHILDREN,                                    WS_EX_CONTROLPARENT,  true,  true,  true,  false, false,  nullptr,       PlacePlain},     // Panel
-    // The frame covers the whole box but leaves its inside to the box's own
-    // background: the box must not clip it out.
-    {kContainerClass,  0,                                                  WS_EX_CONTROLPARENT,  true,  false, true,  false, false,  AddGroupFrame, PlaceGroupBox}, // GroupBox
-    {"Button",         BS_PUSHBUTTON,                                      0,                    true,  true,  true,  false, false,  nullptr,       PlacePlain},     // PushButton
-    {"ComboBox",       CBS_DROPDOWNLIST | WS_VSCROLL,                      0,                    true,  true,  true,  false, false,  nullptr,       PlaceComboBox},  // ComboBox
-    {kGraphicClass,    0,                                                  0,                    false, true,  true,  false, true,   nullptr,       PlaceGraphic},   // Picture
-    {kGraphicClass,    0,                                                  0,                    true,  true,  true,  false, true,   nullptr,       PlaceGraphic},   // Shape
-    {"Edit",           ES_MULTILINE | ES_READONLY | ES_CENTER | ES_NOHIDESEL, 0,                 true,  true,  true,  false, false,  nullptr,       PlacePlain},     // Memo
-    {"Static",         SS_LEFT | SS_NOTIFY,                                0,                    true,  true,  true,  true,  false,  nullptr,       PlacePlain},     // LinkLabel
-};
-// clang-format on
-static_assert(std::size(kKindTraits) == static_cast<std::size_t>(ControlKind::LinkLabel) + 1);
+constexpr DWORD kContainer = WS_EX_CONTROLPARENT;
+
+// In the order of ControlKind.
+constexpr auto kKindTraits = [] {
+    using enum ControlKind;
+    // clang-format off
+    return std::to_array<KindTraits>({
+        // kind       class            style                           exStyle     complete       place
+        //            flags
+        {PageControl, WC_TABCONTROLA,  TCS_MULTILINE | WS_CLIPCHILDREN, kContainer, nullptr,       PlacePlain,
+                      0},
+        {Page,        kContainerClass, WS_CLIPCHILDREN,                kContainer, AddPage,       PlacePage,
+                      kNoText | kStartsHidden},
+        {Panel,       kContainerClass, WS_CLIPCHILDREN,                kContainer, nullptr,       PlacePlain,
+                      0},
+        // The frame covers the whole box but leaves its inside to the box's
+        // own background: the box must not clip it out.
+        {GroupBox,    kContainerClass, 0,                              kContainer, AddGroupFrame, PlaceGroupBox,
+                      kNoText},
+        {PushButton,  "Button",        BS_PUSHBUTTON,                  0,          nullptr,       PlacePlain,
+                      0},
+        {ComboBox,    "ComboBox",      CBS_DROPDOWNLIST | WS_VSCROLL,  0,          nullptr,       PlaceComboBox,
+                      0},
+        {Picture,     kGraphicClass,   0,                              0,          nullptr,       PlaceGraphic,
+                      kOverSiblings | kDrawnByGraphic},
+        {Shape,       kGraphicClass,   0,                              0,          nullptr,       PlaceGraphic,
+                      kDrawnByGraphic},
+        {Memo,        "Edit",          ES_MULTILINE | ES_READONLY | ES_CENTER | ES_NOHIDESEL,
+                                                                       0,          nullptr,       PlacePlain,
+                      0},
+        {LinkLabel,   "Static",        SS_LEFT | SS_NOTIFY,            0,          nullptr,       PlacePlain,
+                      kLink},
+    });
+    // clang-format on
+}();
+
+constexpr bool InKindOrder() {
+    for (std::size_t index = 0; index < std::size(kKindTraits); ++index) {
+        if (static_cast<std::size_t>(kKindTraits[index].kind) != index) return false;
+    }
+    return std::size(kKindTraits) == static_cast<std::size_t>(ControlKind::LinkLabel) + 1;
+}
+static_assert(InKindOrder(), "one row per kind, in the order of ControlKind");
 
 const KindTraits& TraitsOf(ControlKind kind) {
     return kKindTraits[static_cast<std::size_t>(kind)];
+}
+
+bool Has(const KindTraits& traits, KindFlag flag) {
+    return (traits.flags & flag) != 0;
+}
+
+HFONT MakeFont(const char* face, int height, int dpi, bool underline) {
+    return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                       face);
 }
 
 DWORD ExStyleFor(const LayoutRow& row) {
@@ -293,8 +324,8 @@ DWORD ExStyleFor(const LayoutRow& row) {
 
 DWORD StyleFor(const LayoutRow& row) {
     const KindTraits& traits = TraitsOf(row.kind);
-    return WS_CHILD | traits.style | (traits.shownAtOnce ? WS_VISIBLE : 0) |
-           (traits.clipsSiblings ? WS_CLIPSIBLINGS : 0) | (row.properties.tabStop ? WS_TABSTOP : 0);
+    return WS_CHILD | traits.style | (Has(traits, kStartsHidden) ? 0 : WS_VISIBLE) |
+           (Has(traits, kOverSiblings) ? 0 : WS_CLIPSIBLINGS) | (row.properties.tabStop ? WS_TABSTOP : 0);
 }
 
 }  // namespace
@@ -308,32 +339,20 @@ LayoutControl::~LayoutControl() = default;
 LayoutControl::LayoutControl(LayoutControl&&) noexcept = default;
 LayoutControl& LayoutControl::operator=(LayoutControl&&) noexcept = default;
 
-ControlFonts::ControlFonts(const char* face, int height, int dpi) {
-    const auto make = [&](BOOL underline) {
-        return CreateFontA(ScaleForDpi(height, dpi), 0, 0, 0, FW_NORMAL, FALSE, underline, FALSE,
-                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                           DEFAULT_PITCH | FF_DONTCARE, face);
-    };
-    normal = make(FALSE);
-    link = make(TRUE);
-}
-
-ControlFonts::~ControlFonts() {
-    DeleteObject(link);
-    DeleteObject(normal);
-}
+ControlFonts::ControlFonts(const char* face, int height, int dpi)
+    : normal(MakeFont(face, height, dpi, false)), link(MakeFont(face, height, dpi, true)) {}
 
 LayoutControl CreateControl(const LayoutRow& row, HWND parent, int id, const ControlFonts& fonts, int dpi) {
     RegisterClasses();
     const KindTraits& traits = TraitsOf(row.kind);
     LayoutControl control;
-    if (traits.drawnByGraphic) {
+    if (Has(traits, kDrawnByGraphic)) {
         control.graphic = std::make_unique<Graphic>();
         control.graphic->shape = row.kind == ControlKind::Shape;
         control.graphic->autoSize = row.properties.autoSize;
     }
     control.window = CreateWindowExA(ExStyleFor(row), traits.className,
-                                     traits.captionIsText ? row.properties.caption : nullptr, StyleFor(row),
+                                     Has(traits, kNoText) ? nullptr : row.properties.caption, StyleFor(row),
                                      0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                      GetModuleHandleA(nullptr), control.graphic.get());
     SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
@@ -348,8 +367,8 @@ LayoutControl CreateControl(const LayoutRow& row, HWND parent, int id, const Con
 // hence the area of its pages.
 void PlaceControl(HWND control, const LayoutRow& row, const ControlFonts& fonts, int dpi) {
     const KindTraits& traits = TraitsOf(row.kind);
-    SendMessageA(control, WM_SETFONT, reinterpret_cast<WPARAM>(traits.link ? fonts.link : fonts.normal),
-                 TRUE);
+    SendMessageA(control, WM_SETFONT,
+                 reinterpret_cast<WPARAM>(Has(traits, kLink) ? fonts.link.Get() : fonts.normal.Get()), TRUE);
     traits.place(control, ScaleForDpi(row.bounds, dpi), fonts, dpi);
 }
 
@@ -368,7 +387,7 @@ HBRUSH ControlColors(const LayoutRow& row, HDC dc) {
     if (!row.properties.background) return nullptr;
     const RgbColor& background = *row.properties.background;
     const COLORREF color = RGB(background.red, background.green, background.blue);
-    SetTextColor(dc, TraitsOf(row.kind).link ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(dc, Has(TraitsOf(row.kind), kLink) ? kLinkBlue : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, color);
     SetDCBrushColor(dc, color);
     return static_cast<HBRUSH>(GetStockObject(DC_BRUSH));

@@ -9,18 +9,15 @@
 
 #include "ui/LayoutRow.h"
 #include "ui/Picture.h"
+#include "ui/Scoped.h"
 
 // The font a form's controls use and its underlined twin for link labels,
 // made for a DPI from the height at 96 dpi.
-class ControlFonts {
-public:
+struct ControlFonts {
     ControlFonts(const char* face, int height, int dpi);
-    ~ControlFonts();
-    ControlFonts(const ControlFonts&) = delete;
-    ControlFonts& operator=(const ControlFonts&) = delete;
 
-    HFONT normal;
-    HFONT link;
+    const ScopedGdiObject<HFONT> normal;
+    const ScopedGdiObject<HFONT> link;
 };
 
 // What draws a picture or a shape control.

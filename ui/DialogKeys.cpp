@@ -124,9 +124,9 @@ void DialogKeys::MoveFocus(HWND to) {
 HWND DialogKeys::NextTabStop(HWND from, bool previous) const {
     const std::size_t count = tabStops_.size();
     const auto found = std::find(tabStops_.begin(), tabStops_.end(), from);
-    std::size_t index = found != tabStops_.end() ? static_cast<std::size_t>(found - tabStops_.begin())
-                        : previous               ? 0
-                                                 : count - 1;
+    // From outside, one step back from the first (or on from the last).
+    std::size_t index = previous ? 0 : count - 1;
+    if (found != tabStops_.end()) index = static_cast<std::size_t>(found - tabStops_.begin());
     for (std::size_t step = 0; step < count; ++step) {
         index = (index + (previous ? count - 1 : 1)) % count;
         if (Reachable(tabStops_[index], dialog_)) return tabStops_[index];

@@ -16,33 +16,29 @@ std::string FillIn(std::string_view format, std::string_view text) {
 
 }  // namespace
 
-// Each raiser stays out of line so that its return address is the code that
-// raised the error, not the raiser itself.
-#define SOLQUERA_RAISER __attribute__((noinline, noreturn))
-
-SOLQUERA_RAISER void RaiseRangeError() {
-    throw Error("RangeError",
-                "Fehler bei Bereichspr\xFC"
-                "fung",
-                __builtin_return_address(0));
+// Its return address is the raising code only while no caller inlines it.
+__attribute__((noinline, noreturn)) void Raise(const ErrorText& error) {
+    throw Error(error.typeName, error.message, __builtin_return_address(0));
 }
 
-SOLQUERA_RAISER void RaiseConvertError(std::string_view text) {
-    throw Error("ConvertError", FillIn("'%s' ist kein g\xFCltiger Integerwert", text),
-                __builtin_return_address(0));
+ErrorText RangeError() {
+    return {"RangeError",
+            "Fehler bei Bereichspr\xFC"
+            "fung"};
 }
 
-SOLQUERA_RAISER void RaiseRegistryReadError(std::string_view valueName) {
-    throw Error("RegistryError", FillIn("Fehler beim Holen der Daten f\xFCr '%s'", valueName),
-                __builtin_return_address(0));
+ErrorText ConvertError(std::string_view text) {
+    return {"ConvertError", FillIn("'%s' ist kein g\xFCltiger Integerwert", text)};
 }
 
-SOLQUERA_RAISER void RaiseRegistryTypeError(std::string_view valueName) {
-    throw Error("RegistryError", FillIn("Ung\xFCltiger Datentyp f\xFCr '%s'", valueName),
-                __builtin_return_address(0));
+ErrorText RegistryReadError(std::string_view valueName) {
+    return {"RegistryError", FillIn("Fehler beim Holen der Daten f\xFCr '%s'", valueName)};
 }
 
-SOLQUERA_RAISER void RaiseRegistryWriteError(std::string_view valueName) {
-    throw Error("RegistryError", FillIn("Fehler beim Setzen der Daten f\xFCr '%s'", valueName),
-                __builtin_return_address(0));
+ErrorText RegistryTypeError(std::string_view valueName) {
+    return {"RegistryError", FillIn("Ung\xFCltiger Datentyp f\xFCr '%s'", valueName)};
+}
+
+ErrorText RegistryWriteError(std::string_view valueName) {
+    return {"RegistryError", FillIn("Fehler beim Setzen der Daten f\xFCr '%s'", valueName)};
 }

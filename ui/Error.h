@@ -18,10 +18,20 @@ private:
     const void* address_;
 };
 
+// What an error says: the type name the error box shows, and the message.
+struct ErrorText {
+    const char* typeName;
+    std::string message;
+};
+
+// The one way to raise an Error. Never inlined, so that the error's address
+// is always the code that called it.
+[[noreturn]] void Raise(const ErrorText& error);
+
 // The framework's error messages are German and, like every text the system
 // shows, in the Windows-1252 code page ("\xFC" is "ü").
-[[noreturn]] void RaiseRangeError();
-[[noreturn]] void RaiseConvertError(std::string_view text);
-[[noreturn]] void RaiseRegistryReadError(std::string_view valueName);
-[[noreturn]] void RaiseRegistryTypeError(std::string_view valueName);
-[[noreturn]] void RaiseRegistryWriteError(std::string_view valueName);
+ErrorText RangeError();
+ErrorText ConvertError(std::string_view text);
+ErrorText RegistryReadError(std::string_view valueName);
+ErrorText RegistryTypeError(std::string_view valueName);
+ErrorText RegistryWriteError(std::string_view valueName);

@@ -4,6 +4,7 @@
 
 #include "ui/Dpi.h"
 #include "ui/LayoutRow.h"
+#include "ui/Scoped.h"
 #include "ui/WindowBinding.h"
 
 namespace {
@@ -169,28 +170,33 @@ void Form::DefaultHandler(Message& message) {
     message.result = DefWindowProcA(handle_, message.msg, message.wParam, message.lParam);
 }
 
+namespace {
+
+// Filled in a memory bitmap first and copied in one go, so that the screen
+// never shows the area half filled.
+void FillThroughMemory(HDC target, const RECT& area, HBRUSH brush) {
+    const int width = area.right - area.left, height = area.bottom - area.top;
+    const ScopedMemoryDc memory(CreateCompatibleDC(target));
+    const ScopedGdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(target, width, height));
+    const ScopedSelection selected(memory.Get(), bitmap.Get());
+    const RECT local = {0, 0, width, height};
+    FillRect(memory.Get(), &local, brush);
+    BitBlt(target, area.left, area.top, width, height, memory.Get(), 0, 0, SRCCOPY);
+}
+
+}  // namespace
+
 // The form's colour fills what its children leave; drawn through a memory
 // bitmap when double buffering is on, so the background never flickers.
 void Form::Paint() {
     PAINTSTRUCT paint;
     const HDC target = BeginPaint(handle_, &paint);
-    const RECT area = paint.rcPaint;
-    const HBRUSH brush = CreateSolidBrush(layout_.color);
+    const ScopedGdiObject<HBRUSH> brush(CreateSolidBrush(layout_.color));
     if (doubleBuffered_) {
-        const int width = area.right - area.left, height = area.bottom - area.top;
-        const HDC memory = CreateCompatibleDC(target);
-        const HBITMAP bitmap = CreateCompatibleBitmap(target, width, height);
-        const HGDIOBJ old = SelectObject(memory, bitmap);
-        const RECT local = {0, 0, width, height};
-        FillRect(memory, &local, brush);
-        BitBlt(target, area.left, area.top, width, height, memory, 0, 0, SRCCOPY);
-        SelectObject(memory, old);
-        DeleteObject(bitmap);
-        DeleteDC(memory);
+        FillThroughMemory(target, paint.rcPaint, brush.Get());
     } else {
-        FillRect(target, &area, brush);
+        FillRect(target, &paint.rcPaint, brush.Get());
     }
-    DeleteObject(brush);
     EndPaint(handle_, &paint);
 }
 

@@ -51,25 +51,37 @@ void LimitScans(j_common_ptr decoder) {
     }
 }
 
-[[noreturn]] __attribute__((noinline)) void RaiseJpegError(const ErrorManager& manager) {
-    throw Error("JpegError", std::string("JPEG-Fehler: ") + manager.message, __builtin_return_address(0));
+ErrorText JpegError(const ErrorManager& manager) {
+    return {"JpegError", std::string("JPEG-Fehler: ") + manager.message};
 }
+
+// One decoding's decompressor and its error manager. The decompressor is
+// destroyed however the decoding ends: normally, after a jump out of
+// libjpeg, or by an exception from the target. Zeroed, so that destroying
+// one that was never created does nothing.
+struct Decompressor {
+    Decompressor() = default;
+    ~Decompressor() { jpeg_destroy_decompress(&decoder); }
+    Decompressor(const Decompressor&) = delete;
+    Decompressor& operator=(const Decompressor&) = delete;
+
+    ErrorManager manager{};
+    jpeg_decompress_struct decoder{};
+};
 
 // What to do once the header is read: nothing more (target null), or decode
 // into the target. Nothing with a destructor lives in this frame, as the
-// jump would skip it; false with manager.message set on failure.
-bool Run(const void* data, std::size_t size, const JpegTarget* target, ErrorManager& manager,
+// jump would skip it; false with the manager's message set on failure.
+bool Run(const void* data, std::size_t size, const JpegTarget* target, Decompressor& decompressor,
          PixelSize& header) {
-    jpeg_decompress_struct decoder;
+    jpeg_decompress_struct& decoder = decompressor.decoder;
+    ErrorManager& manager = decompressor.manager;
     jpeg_progress_mgr progress{};
     progress.progress_monitor = LimitScans;
     decoder.err = jpeg_std_error(&manager.base);
     manager.base.error_exit = EscapeOnError;
     manager.base.emit_message = IgnoreMessage;
-    if (setjmp(manager.escape)) {
-        jpeg_destroy_decompress(&decoder);
-        return false;
-    }
+    if (setjmp(manager.escape)) return false;
     jpeg_create_decompress(&decoder);
     jpeg_mem_src(&decoder, static_cast<const unsigned char*>(data), static_cast<unsigned long>(size));
     jpeg_read_header(&decoder, TRUE);
@@ -99,23 +111,22 @@ bool Run(const void* data, std::size_t size, const JpegTarget* target, ErrorMana
         }
         jpeg_finish_decompress(&decoder);
     }
-    jpeg_destroy_decompress(&decoder);
     return true;
 }
 
 }  // namespace
 
 PixelSize ReadJpegSize(const void* data, std::size_t size) {
-    ErrorManager manager{};
+    Decompressor decompressor;
     PixelSize header{};
-    if (!Run(data, size, nullptr, manager, header)) RaiseJpegError(manager);
+    if (!Run(data, size, nullptr, decompressor, header)) Raise(JpegError(decompressor.manager));
     return header;
 }
 
 void DecodeJpeg(const void* data, std::size_t size, const JpegTarget& target) {
-    ErrorManager manager{};
+    Decompressor decompressor;
     PixelSize header{};
-    if (!Run(data, size, &target, manager, header)) RaiseJpegError(manager);
+    if (!Run(data, size, &target, decompressor, header)) Raise(JpegError(decompressor.manager));
 }
 
 DecodedImage DecodeJpeg24(const void* data, std::size_t size) {

@@ -92,9 +92,8 @@ inline const LayoutRow* RowOfId(std::span<const LayoutRow> rows, int id) {
                : nullptr;
 }
 
-// The rows Tab visits, in order: siblings in the order of their rows, the
-// contents of a container right after the container itself (so a container
-// can be a stop of its own, before what it holds).
+// Appends the tab stops among parent's children (the form's for nullptr) and
+// their contents, in tab order.
 inline void AppendTabStops(std::span<const LayoutRow> rows, const char* parent,
                            std::vector<std::size_t>& stops) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -106,6 +105,9 @@ inline void AppendTabStops(std::span<const LayoutRow> rows, const char* parent,
     }
 }
 
+// The rows Tab visits, by index, in order: siblings in the order of their
+// rows, the contents of a container right after the container itself (so a
+// container can be a stop of its own, before what it holds).
 inline std::vector<std::size_t> TabOrder(std::span<const LayoutRow> rows) {
     std::vector<std::size_t> stops;
     AppendTabStops(rows, nullptr, stops);

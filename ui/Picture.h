@@ -6,6 +6,9 @@
 
 #include <memory>
 #include <string_view>
+#include <utility>
+
+#include "ui/Scoped.h"
 
 class Picture {
 public:
@@ -15,7 +18,6 @@ public:
     static std::unique_ptr<Picture> FromFile(std::string_view bytes);
     static std::unique_ptr<Picture> FromJpeg(std::string_view bytes);
 
-    ~Picture();
     Picture(const Picture&) = delete;
     Picture& operator=(const Picture&) = delete;
 
@@ -26,10 +28,11 @@ public:
     void Draw(HDC target, int left, int top, int width, int height) const;
 
 private:
-    Picture(HBITMAP bitmap, int width, int height) : bitmap_(bitmap), width_(width), height_(height) {}
+    Picture(ScopedGdiObject<HBITMAP> bitmap, int width, int height)
+        : bitmap_(std::move(bitmap)), width_(width), height_(height) {}
     static std::unique_ptr<Picture> FromBitmapFile(std::string_view bytes);
 
-    HBITMAP bitmap_;
+    ScopedGdiObject<HBITMAP> bitmap_;
     int width_;
     int height_;
 };

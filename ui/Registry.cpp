@@ -32,7 +32,7 @@ DWORD Registry::QueryValue(const std::string& name, void* data, DWORD& size) con
     DWORD type = REG_NONE;
     auto* bytes = static_cast<BYTE*>(data);
     if (!key_ || RegQueryValueExA(key_, name.c_str(), nullptr, &type, bytes, &size) != ERROR_SUCCESS) {
-        RaiseRegistryReadError(name);
+        Raise(RegistryReadError(name));
     }
     return type;
 }
@@ -40,7 +40,7 @@ DWORD Registry::QueryValue(const std::string& name, void* data, DWORD& size) con
 void Registry::SetValue(const std::string& name, DWORD type, const void* data, DWORD size) {
     const auto* bytes = static_cast<const BYTE*>(data);
     if (!key_ || RegSetValueExA(key_, name.c_str(), 0, type, bytes, size) != ERROR_SUCCESS) {
-        RaiseRegistryWriteError(name);
+        Raise(RegistryWriteError(name));
     }
 }
 
@@ -49,7 +49,7 @@ std::int32_t Registry::ReadInteger(const std::string& name) const {
     std::int32_t value = 0;
     DWORD size = sizeof value;
     // Data longer than 4 bytes fails the query itself, whatever its type.
-    if (QueryValue(name, &value, size) != REG_DWORD) RaiseRegistryTypeError(name);
+    if (QueryValue(name, &value, size) != REG_DWORD) Raise(RegistryTypeError(name));
     return value;
 }
 
@@ -60,7 +60,7 @@ void Registry::WriteInteger(const std::string& name, std::int32_t value) {
 std::string Registry::ReadString(const std::string& name) const {
     DWORD size = 0;
     const DWORD type = QueryValue(name, nullptr, size);
-    if (type != REG_SZ && type != REG_EXPAND_SZ) RaiseRegistryTypeError(name);
+    if (type != REG_SZ && type != REG_EXPAND_SZ) Raise(RegistryTypeError(name));
     std::string text(size, '\0');
     // The value may have grown since its size was asked for: the query then fails.
     if (size != 0) QueryValue(name, text.data(), size);

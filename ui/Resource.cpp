@@ -8,8 +8,8 @@
 
 namespace {
 
-__attribute__((noinline, noreturn)) void RaiseResourceMissing(const std::string& name) {
-    throw Error("ResourceError", "Ressource " + name + " nicht gefunden", __builtin_return_address(0));
+ErrorText ResourceMissing(const std::string& name) {
+    return {"ResourceError", "Ressource " + name + " nicht gefunden"};
 }
 
 std::string_view Bytes(LPCSTR name, const std::string& shownName) {
@@ -17,7 +17,7 @@ std::string_view Bytes(LPCSTR name, const std::string& shownName) {
     const HRSRC resource = FindResourceA(executable, name, MAKEINTRESOURCEA(10));
     const HGLOBAL loaded = resource ? LoadResource(executable, resource) : nullptr;
     const void* bytes = loaded ? LockResource(loaded) : nullptr;
-    if (!bytes) RaiseResourceMissing(shownName);
+    if (!bytes) Raise(ResourceMissing(shownName));
     return {static_cast<const char*>(bytes), SizeofResource(executable, resource)};
 }
 

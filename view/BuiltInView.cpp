@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <new>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -64,41 +65,35 @@ std::string EffectName(const TransitionPlan& plan) {
     return "reveal " + std::to_string(plan.pattern);
 }
 
-[[noreturn]] __attribute__((noinline)) void RaiseViewError(const std::string& message) {
-    throw Error("PageError", message, __builtin_return_address(0));
+ErrorText ViewError(const std::string& message) {
+    return {"PageError", message};
 }
+
+// A page of ours is one line of text; a photograph's JPEG file, even of the
+// largest image the decoder accepts, stays far below its bound.
+constexpr LONGLONG kLargestPageFile = LONGLONG{64} << 10;
+constexpr LONGLONG kLargestPhotoFile = LONGLONG{64} << 20;
 
 // The whole file, through the system code page's file names.
-std::string ReadWholeFile(const std::string& path, const char* what) {
+std::string ReadWholeFile(const std::string& path, const char* what, LONGLONG largest) {
+    const std::string named = std::string("The ") + what + " '" + path + "'";
+    const auto raiseFailure = [&](const char* how) {
+        Raise(ViewError(named + how + " (system error " + std::to_string(GetLastError()) + ")."));
+    };
     const ScopedFile file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file) {
-        RaiseViewError(std::string("The ") + what + " '" + path + "' cannot be opened (system error " +
-                       std::to_string(GetLastError()) + ").");
-    }
-    std::string bytes;
+    if (!file) raiseFailure(" cannot be opened");
     LARGE_INTEGER size{};
-    bool read = GetFileSizeEx(file.Get(), &size) && size.QuadPart < (LONGLONG{1} << 30);
-    if (read) {
-        bytes.resize(static_cast<std::size_t>(size.QuadPart));
-        DWORD done = 0;
-        read = ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) &&
-               done == bytes.size();
-    }
-    if (!read) {
-        const DWORD error = GetLastError();
-        RaiseViewError(std::string("The ") + what + " '" + path + "' cannot be read (system error " +
-                       std::to_string(error) + ").");
+    if (!GetFileSizeEx(file.Get(), &size)) raiseFailure(" cannot be read");
+    if (size.QuadPart > largest)
+        Raise(ViewError(named + " is larger than " + std::to_string(largest) + " bytes."));
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD done = 0;
+    if (!ReadFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr) ||
+        done != bytes.size()) {
+        raiseFailure(" cannot be read");
     }
     return bytes;
-}
-
-// A relative image source is relative to the page, as in any browser.
-std::string ResolveAgainstPage(const std::string& source, const std::string& pageFile) {
-    const bool absolute = (source.size() >= 2 && source[1] == ':') || source[0] == '\\' || source[0] == '/';
-    if (absolute) return source;
-    const std::size_t slash = pageFile.find_last_of("\\/");
-    return slash == std::string::npos ? source : pageFile.substr(0, slash + 1) + source;
 }
 
 }  // namespace
@@ -108,7 +103,7 @@ BuiltInView::BuiltInView(HWND parent, RandomGenerator& random)
     // The sunken edge is the control's two-pixel frame: the slideshow places
     // the view so that the frame lies outside its window.
     if (!CreateViewWindow(kWindowClass, nullptr, WS_EX_CLIENTEDGE, 0, parent)) {
-        RaiseViewError("The page view's window cannot be created.");
+        Raise(ViewError("The page view's window cannot be created."));
     }
     FollowPlacement();
 }
@@ -152,29 +147,32 @@ PixelRect BuiltInView::ShownArea() const {
 
 void BuiltInView::Navigate(const std::string& pageFile) {
     const double handedAtMs = NowMs();
-    if (!window_) RaiseViewError("The page view cannot show '" + pageFile + "': the view no longer exists.");
+    if (!window_)
+        Raise(ViewError("The page view cannot show '" + pageFile + "': the view no longer exists."));
     // Everything that can fail comes first: a page that cannot be shown leaves the view as it was.
     PageContent page;
     std::optional<PlacedPhoto> photo;
     std::string jpeg;
     try {
-        page = ReadPage(ReadWholeFile(pageFile, "page"));
+        page = ReadPage(ReadWholeFile(pageFile, "page", kLargestPageFile));
         if (page.photo) {
             // Read now: the photo file is rewritten for the next page. While
             // the display is off it is decoded only once it is shown.
-            const std::string source = ResolveAgainstPage(page.photo->source, pageFile);
-            jpeg = ReadWholeFile(source, "photograph");
+            const std::string source = PhotoFileOf(page.photo->source, pageFile);
+            jpeg = ReadWholeFile(source, "photograph", kLargestPhotoFile);
             if (displayOn_) photo = DecodePhotoForPage(jpeg.data(), jpeg.size(), *page.photo);
         }
     } catch (const Error& error) {
-        RaiseViewError("'" + pageFile + "': " + error.what());
+        Raise(ViewError("'" + pageFile + "': " + error.what()));
+    } catch (const std::bad_alloc&) {
+        Raise(ViewError("'" + pageFile + "': there is not enough memory to show it."));
     }
     Show(page, std::move(photo), std::move(jpeg), handedAtMs);
 }
 
 void BuiltInView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
     const double handedAtMs = NowMs();
-    if (!window_) RaiseViewError("The page view cannot show a page: the view no longer exists.");
+    if (!window_) Raise(ViewError("The page view cannot show a page: the view no longer exists."));
     std::optional<PlacedPhoto> photo;
     if (page.photo && displayOn_) photo = DecodePhotoForPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
     Show(page, std::move(photo), page.photo ? std::string(photoJpeg) : std::string(), handedAtMs);

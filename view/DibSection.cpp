@@ -20,10 +20,8 @@ DibSection::DibSection(std::int32_t width, std::int32_t height)
     if (!dc_ || !bitmap_) {
         if (bitmap_) DeleteObject(bitmap_);
         if (dc_) DeleteDC(dc_);
-        throw Error("OutOfResources",
-                    "No bitmap of " + std::to_string(width_) + " x " + std::to_string(height_) +
-                        " pixels can be made",
-                    __builtin_return_address(0));
+        Raise({"OutOfResources", "No bitmap of " + std::to_string(width_) + " x " + std::to_string(height_) +
+                                     " pixels can be made"});
     }
     pixels_ = static_cast<std::uint32_t*>(bits);
     previous_ = SelectObject(dc_, bitmap_);

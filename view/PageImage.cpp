@@ -14,11 +14,9 @@ constexpr std::uint32_t kBlack = 0;
 // would be far larger than any screen was not written by us.
 constexpr std::int64_t kLargestShownPicture = std::int64_t{1} << 26;  // pixels
 
-[[noreturn]] __attribute__((noinline)) void RaisePictureTooLarge(PixelSize shown) {
-    throw Error("PageError",
-                "The page cannot be shown: its photograph would be " + std::to_string(shown.width) + " x " +
-                    std::to_string(shown.height) + " pixels",
-                __builtin_return_address(0));
+ErrorText PictureTooLarge(PixelSize shown) {
+    return {"PageError", "The page cannot be shown: its photograph would be " + std::to_string(shown.width) +
+                             " x " + std::to_string(shown.height) + " pixels"};
 }
 
 bool AtPageSize(const PlacedPhoto& photo) {
@@ -49,7 +47,7 @@ PlacedPhoto DecodePhotoForPage(const void* jpeg, std::size_t size, const PagePho
     placed.clip = CellArea(photo);
     const PixelSize shown{placed.placement.Width(), placed.placement.Height()};
     if (shown.width <= 0 || shown.height <= 0) return placed;
-    if (std::int64_t{shown.width} * shown.height > kLargestShownPicture) RaisePictureTooLarge(shown);
+    if (std::int64_t{shown.width} * shown.height > kLargestShownPicture) Raise(PictureTooLarge(shown));
     placed.picture = DecodeJpegScaled(jpeg, size, shown);
     return placed;
 }

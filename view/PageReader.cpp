@@ -8,8 +8,8 @@
 
 namespace {
 
-[[noreturn]] __attribute__((noinline)) void RaisePageError(const std::string& what) {
-    throw Error("PageError", "The page cannot be shown: " + what, __builtin_return_address(0));
+ErrorText PageError(const std::string& what) {
+    return {"PageError", "The page cannot be shown: " + what};
 }
 
 bool SameLetters(std::string_view a, std::string_view b) {
@@ -52,7 +52,7 @@ std::optional<Tag> NextTag(std::string_view text, std::size_t& from) {
             break;
         }
     }
-    if (at == text.size()) RaisePageError("the tag <" + std::string(name) + " is not closed");
+    if (at == text.size()) Raise(PageError("the tag <" + std::string(name) + " is not closed"));
     from = at + 1;
     return Tag{name, text.substr(attributesStart, at - attributesStart)};
 }
@@ -81,7 +81,7 @@ std::optional<std::string_view> Attribute(const Tag& tag, std::string_view name)
             if (at < text.size() && (text[at] == '"' || text[at] == '\'')) {
                 const std::size_t close = text.find(text[at], at + 1);
                 if (close == std::string_view::npos)
-                    RaisePageError("a value of <" + std::string(tag.name) + "> is not closed");
+                    Raise(PageError("a value of <" + std::string(tag.name) + "> is not closed"));
                 value = text.substr(at + 1, close - at - 1);
                 at = close + 1;
             } else {
@@ -103,7 +103,7 @@ std::int32_t ParseInteger(std::string_view text, std::string_view what) {
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
     if (error != std::errc() || end != text.data() + text.size()) {
-        RaisePageError(std::string(what) + " " + Quoted(text) + " is not a whole number");
+        Raise(PageError(std::string(what) + " " + Quoted(text) + " is not a whole number"));
     }
     return value;
 }
@@ -115,11 +115,11 @@ constexpr std::int32_t kLargestPageSide = 32768;
 std::int32_t ParsePixels(const Tag& tag, std::string_view attribute) {
     const std::string what = "the " + std::string(attribute) + " of <" + std::string(tag.name) + ">";
     const auto value = Attribute(tag, attribute);
-    if (!value) RaisePageError(what + " is missing");
+    if (!value) Raise(PageError(what + " is missing"));
     const std::int32_t pixels = ParseInteger(*value, what);
-    if (pixels < 0) RaisePageError(what + " is negative");
+    if (pixels < 0) Raise(PageError(what + " is negative"));
     if (pixels > kLargestPageSide) {
-        RaisePageError(what + " is larger than " + std::to_string(kLargestPageSide) + " pixels");
+        Raise(PageError(what + " is larger than " + std::to_string(kLargestPageSide) + " pixels"));
     }
     return pixels;
 }
@@ -133,7 +133,7 @@ std::int32_t ParseDuration(std::string_view text) {
     double seconds = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
     if (error != std::errc() || end != text.data() + text.size() || !(seconds >= 0) || seconds > 3600) {
-        RaisePageError("the transition duration " + Quoted(text) + " is not a number of seconds");
+        Raise(PageError("the transition duration " + Quoted(text) + " is not a number of seconds"));
     }
     return static_cast<std::int32_t>(std::lround(seconds * 1000));
 }
@@ -142,7 +142,7 @@ std::int32_t ParseDuration(std::string_view text) {
 ExitTransition ParseTransition(std::string_view content) {
     const std::size_t open = content.find('(');
     if (open == std::string_view::npos || content.back() != ')') {
-        RaisePageError("the exit transition " + Quoted(content) + " is malformed");
+        Raise(PageError("the exit transition " + Quoted(content) + " is malformed"));
     }
     const std::string_view filter = content.substr(0, open);
     ExitTransition result;
@@ -151,7 +151,7 @@ ExitTransition ParseTransition(std::string_view content) {
     } else if (SameLetters(filter, "revealTrans")) {
         result.kind = ExitTransition::Kind::Reveal;
     } else {
-        RaisePageError("the exit transition " + Quoted(filter) + " is unknown");
+        Raise(PageError("the exit transition " + Quoted(filter) + " is unknown"));
     }
     bool hasDuration = false;
     bool hasPattern = false;
@@ -170,12 +170,12 @@ ExitTransition ParseTransition(std::string_view content) {
             result.pattern = ParseInteger(value, "the transition number");
             hasPattern = true;
         } else {
-            RaisePageError("the exit transition setting " + Quoted(setting) + " is unknown");
+            Raise(PageError("the exit transition setting " + Quoted(setting) + " is unknown"));
         }
     }
-    if (!hasDuration) RaisePageError("the exit transition " + Quoted(content) + " has no duration");
+    if (!hasDuration) Raise(PageError("the exit transition " + Quoted(content) + " has no duration"));
     if (result.kind == ExitTransition::Kind::Reveal && !hasPattern) {
-        RaisePageError("the exit transition " + Quoted(content) + " has no transition number");
+        Raise(PageError("the exit transition " + Quoted(content) + " has no transition number"));
     }
     return result;
 }
@@ -189,7 +189,7 @@ ExitTransition ReadExitTransition(std::string_view text) {
         const auto equiv = Attribute(*tag, "http-equiv");
         if (!equiv || !SameLetters(*equiv, "Page-Exit")) continue;
         const auto content = Attribute(*tag, "content");
-        if (!content || content->empty()) RaisePageError("the exit tag has no transition");
+        if (!content || content->empty()) Raise(PageError("the exit tag has no transition"));
         return ParseTransition(*content);
     }
     return {};
@@ -202,27 +202,83 @@ PhotoFit ReadFit(const Tag& image) {
     const auto width = Attribute(image, "width");
     if (height && *height == "100%" && !width) return PhotoFit::Height;
     if (width && *width == "100%" && !height) return PhotoFit::Width;
-    RaisePageError("the photograph is sized neither to 100% of the height nor of the width");
+    Raise(PageError("the photograph is sized neither to 100% of the height nor of the width"));
 }
 
 PagePhoto ReadPhoto(std::string_view text, const Tag& image) {
     PagePhoto photo;
     const auto source = Attribute(image, "src");
-    if (!source || source->empty()) RaisePageError("the photograph has no source");
+    if (!source || source->empty()) Raise(PageError("the photograph has no source"));
     photo.source = *source;
     photo.fit = ReadFit(image);
     const auto table = FindTag(text, "table");
     const auto cell = FindTag(text, "td");
-    if (!table || !cell) RaisePageError("the photograph is not in its table");
+    if (!table || !cell) Raise(PageError("the photograph is not in its table"));
     photo.table = ParseSize(*table);
     photo.cell = ParseSize(*cell);
     return photo;
 }
 
+bool IsSeparator(char c) {
+    return c == '\\' || c == '/';
+}
+
+bool IsLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+// The names the system takes for a device in any folder and with any
+// extension ("C:\photos\nul.jpg" is the null device): CON, PRN, AUX, NUL,
+// CONIN$, CONOUT$, and COM or LPT with a digit (or a superscript 1, 2, 3).
+bool IsDeviceName(std::string_view component) {
+    std::string_view base = component.substr(0, component.find('.'));
+    while (!base.empty() && base.back() == ' ') base.remove_suffix(1);
+    for (const std::string_view device : {"CON", "PRN", "AUX", "NUL", "CONIN$", "CONOUT$"}) {
+        if (SameLetters(base, device)) return true;
+    }
+    if (base.size() != 4 ||
+        !(SameLetters(base.substr(0, 3), "COM") || SameLetters(base.substr(0, 3), "LPT"))) {
+        return false;
+    }
+    const char number = base[3];
+    return (number >= '0' && number <= '9') || number == '\xB9' || number == '\xB2' || number == '\xB3';
+}
+
+// A file on a drive letter: "X:\" and a path of plain names below it. Not a
+// drive-relative path, nor one with a second colon (an alternate data stream).
+bool IsFileOnDrive(std::string_view path) {
+    if (path.size() < 4 || !IsLetter(path[0]) || path[1] != ':' || !IsSeparator(path[2])) return false;
+    const std::string_view below = path.substr(3);
+    if (below.find(':') != std::string_view::npos || IsSeparator(below.back())) return false;
+    std::size_t start = 0;
+    while (start <= below.size()) {
+        std::size_t end = start;
+        while (end < below.size() && !IsSeparator(below[end])) ++end;
+        if (IsDeviceName(below.substr(start, end - start))) return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 }  // namespace
 
+std::string PhotoFileOf(std::string_view source, std::string_view pageFile) {
+    std::string file(source);
+    const bool absolute =
+        (source.size() >= 2 && source[1] == ':') || (!source.empty() && IsSeparator(source[0]));
+    if (!absolute) {
+        const std::size_t slash = pageFile.find_last_of("\\/");
+        if (slash != std::string_view::npos) file.insert(0, pageFile.substr(0, slash + 1));
+    }
+    if (!IsFileOnDrive(file)) {
+        Raise(PageError("the photograph " + Quoted(file) +
+                        " is not a file on a drive letter (network paths and devices are refused)"));
+    }
+    return file;
+}
+
 PageContent ReadPage(std::string_view text) {
-    if (!FindTag(text, "html")) RaisePageError("the file holds no HTML page");
+    if (!FindTag(text, "html")) Raise(PageError("the file holds no HTML page"));
     PageContent page;
     page.exit = ReadExitTransition(text);
     if (const auto image = FindTag(text, "img")) page.photo = ReadPhoto(text, *image);

@@ -41,3 +41,10 @@ ExitTransition ReadExitTransition(std::string_view text);
 // cell, source or fit attribute, or a size that is not a number or is
 // larger than 32768 pixels.
 PageContent ReadPage(std::string_view text);
+
+// The file of a page's photograph: a relative source lies beside the page
+// file, as in any browser. Raises an Error unless the file lies on a drive
+// letter: a network path ("\\host\share\...") would connect to another
+// computer and offer it the user's credentials, and a device or pipe
+// ("\\.\pipe\...", "NUL") can keep the view waiting.
+std::string PhotoFileOf(std::string_view source, std::string_view pageFile);

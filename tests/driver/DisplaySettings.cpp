@@ -2,8 +2,6 @@
 
 #include <tlhelp32.h>
 
-#include <gtest/gtest.h>
-
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
@@ -57,9 +55,7 @@ bool SaverProcess::WaitForExit(std::chrono::milliseconds timeout, DWORD& exitCod
 }
 
 std::vector<HWND> SaverProcess::TopLevelWindows(const char* className) const {
-    WindowSearch search{info_.dwProcessId, className, {}};
-    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    return TopLevelWindowsOf(info_.dwProcessId, className);
 }
 
 std::vector<HWND> SaverProcess::VisibleWindows(const char* className) const {
@@ -164,38 +160,10 @@ std::string MessageBoxText(HWND box) {
     return {};
 }
 
-void AcknowledgeErrorBox(const SaverProcess& saver, const std::string& message) {
-    const HWND box = saver.WaitForMessageBox();
-    ASSERT_NE(box, nullptr) << "no error box for: " << message;
-    EXPECT_EQ(WindowText(box), "Solquera");
-    EXPECT_EQ(MessageBoxText(box), message + ".");
-    ASSERT_TRUE(ClickButton(GetDlgItem(box, IDOK)));
-}
-
-OwnMessageBoxAnswer::OwnMessageBoxAnswer() : thread_([this] { Answer(); }) {}
-
-OwnMessageBoxAnswer::~OwnMessageBoxAnswer() {
-    Wait();
-}
-
-void OwnMessageBoxAnswer::Wait() {
-    if (thread_.joinable()) thread_.join();
-}
-
-void OwnMessageBoxAnswer::Answer() {
-    WindowSearch search{GetCurrentProcessId(), "#32770", {}};
-    WaitUntil([&] {
-        search.found.clear();
-        EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
-        std::erase_if(search.found, [](HWND window) { return !IsWindowVisible(window); });
-        return !search.found.empty();
-    });
-    if (search.found.empty()) return;
-    const HWND box = search.found.front();
-    seen_ = true;
-    caption_ = WindowText(box);
-    text_ = MessageBoxText(box);
-    ClickButton(GetDlgItem(box, IDOK));
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* className) {
+    WindowSearch search{processId, className, {}};
+    EnumWindows(CollectTopLevel, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 std::string TempDirectory() {

@@ -112,6 +112,9 @@ private:
 // presses OK as a user would.
 void AcknowledgeErrorBox(const SaverProcess& saver, const std::string& message);
 
+// Top-level windows of a process, optionally only those of one class.
+std::vector<HWND> TopLevelWindowsOf(DWORD processId, const char* className = nullptr);
+
 // The temp directory (with its final backslash), the full paths of the files
 // there that match a pattern such as "ins*.htm" (the saver's temp names:
 // Wine's unique names keep only "ins" of the prefix), and a file's bytes

@@ -30,7 +30,7 @@ std::vector<RECT> MonitorRects() {
     std::vector<RECT> rects;
     EnumDisplayMonitors(
         nullptr, nullptr,
-        [](HMONITOR, HDC, LPRECT rect, LPARAM context) {
+        [](HMONITOR, HDC, LPRECT rect, LPARAM context) CALLBACK -> BOOL {
             reinterpret_cast<std::vector<RECT>*>(context)->push_back(*rect);
             return TRUE;
         },

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
+#include <sanitizer/lsan_interface.h>
 
 #include <algorithm>
 #include <iterator>
+#include <new>
 #include <vector>
 
 #include "TestJpeg.h"
@@ -70,6 +72,16 @@ TEST(JpegDecoder, DataThatIsNoJpegRaisesTheDecodersMessage) {
         }
     }
     EXPECT_THROW(DecodeJpeg24(nullptr, 0), Error);
+}
+
+// A target that cannot take the image ends the decoding with its own
+// exception, and the decoder gives its memory back all the same.
+TEST(JpegDecoder, ATargetThatRaisesLeavesNoDecoderBehind) {
+    const Bytes file = Encode(16, 16, 3, TwoColours(16, 16));
+    JpegTarget target;
+    target.prepare = [](void*, PixelSize, std::size_t&) -> std::uint8_t* { throw std::bad_alloc(); };
+    EXPECT_THROW(DecodeJpeg(file.data(), file.size(), target), std::bad_alloc);
+    EXPECT_EQ(__lsan_do_recoverable_leak_check(), 0) << "the decoder's memory was not given back";
 }
 
 // A progressive file whose last scan comes again and again: each scan passes

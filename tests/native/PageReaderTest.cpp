@@ -157,6 +157,51 @@ TEST(PageReader, PageItCannotReadRaisesAClearError) {
     }
 }
 
+// Only a plain file on a drive letter is opened: never another computer, a
+// pipe, a device or a file's stream.
+TEST(PageReader, PhotoFileLiesOnADriveLetter) {
+    const std::string page = "C:\\Temp\\ins1.htm";
+    const struct {
+        const char* source;
+        const char* file;  // null where the source is refused
+    } rows[] = {
+        {"C:\\Temp\\ins2.jpg", "C:\\Temp\\ins2.jpg"},
+        {"ins2.jpg", "C:\\Temp\\ins2.jpg"},
+        {"d:/Bilder/com10.jpg", "d:/Bilder/com10.jpg"},
+        {"C:\\a\\console.jpg", "C:\\a\\console.jpg"},
+        {"\\\\host\\share\\x.jpg", nullptr},
+        {"//host/share/x.jpg", nullptr},
+        {"\\\\?\\C:\\x.jpg", nullptr},
+        {"\\\\.\\pipe\\x", nullptr},
+        {"\\x.jpg", nullptr},
+        {"C:x.jpg", nullptr},
+        {"C:\\", nullptr},
+        {"C:\\x.jpg:hidden", nullptr},
+        {"C:\\Temp\\nul", nullptr},
+        {"C:\\Temp\\NUL.jpg", nullptr},
+        {"C:\\con \\x.jpg", nullptr},
+        {"C:\\Temp\\com1.jpg", nullptr},
+        {"C:\\Temp\\lpt\xB9.jpg", nullptr},
+        {"C:\\Temp\\CONOUT$", nullptr},
+    };
+    for (const auto& row : rows) {
+        std::optional<std::string> file;
+        std::string error;
+        try {
+            file = PhotoFileOf(row.source, page);
+        } catch (const Error& raised) {
+            error = raised.what();
+        }
+        if (row.file) {
+            EXPECT_EQ(file, std::optional<std::string>(row.file)) << row.source << " gave: " << error;
+        } else {
+            EXPECT_EQ(file, std::nullopt) << row.source;
+            EXPECT_NE(error.find("is not a file on a drive letter"), std::string::npos)
+                << row.source << ": " << error;
+        }
+    }
+}
+
 TEST(PhotoPlacement, FillsTheCellsHeightOrWidthCentred) {
     const struct {
         PhotoFit fit;

@@ -19,6 +19,7 @@
 #include "slideshow/SlideSequence.h"
 #include "tests/native/TestJpeg.h"
 #include "ui/Error.h"
+#include "ui/Scoped.h"
 
 using namespace std::chrono_literals;
 
@@ -44,6 +45,15 @@ std::string Reveal(std::int32_t pattern) {
 
 void WriteFile(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A file of this size, all zeros, written without writing them.
+void WriteZeroFile(const std::string& path, LONGLONG size) {
+    const ScopedFile file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+    LARGE_INTEGER end;
+    end.QuadPart = size;
+    SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN);
+    SetEndOfFile(file.Get());
 }
 
 void WriteJpeg(const std::string& path, int width, int height, testjpeg::Rgb colour) {
@@ -224,12 +234,19 @@ TEST_F(BuiltInViewTest, APageItCannotShowRaisesAnErrorAndKeepsThePageBefore) {
     };
     const std::string missingPhoto =
         PhotoPage(Fade(), kWidth, kHeight, TempDirectory() + "no such photo.jpg", PhotoFit::Width);
+    // One byte beyond the largest photo file the view reads: refused unread.
+    WriteZeroFile(otherPhoto_, (LONGLONG{64} << 20) + 1);
     const struct {
         std::string page;
         std::string says;
     } rows[] = {
         {"not a page", "no HTML page"},
+        {"<html>" + std::string(64 << 10, ' '), "The page '" + pageFile_ + "' is larger than 65536 bytes"},
         {missingPhoto, "The photograph '" + TempDirectory() + "no such photo.jpg" + "' cannot be opened"},
+        {PhotoPage(Fade(), kWidth, kHeight, otherPhoto_, PhotoFit::Width),
+         "The photograph '" + otherPhoto_ + "' is larger than 67108864 bytes"},
+        {PhotoPage(Fade(), kWidth, kHeight, "\\\\.\\pipe\\solquera", PhotoFit::Width),
+         "'\\\\.\\pipe\\solquera' is not a file on a drive letter"},
         {PhotoPage(Fade(), kWidth, kHeight, pageFile_, PhotoFit::Width), "JPEG-Fehler"},
     };
     for (const auto& row : rows) {

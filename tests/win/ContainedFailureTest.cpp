@@ -10,6 +10,7 @@
 #include "saver/ScreenSaver.h"
 #include "slideshow/_Schoner.h"
 #include "ui/Error.h"
+#include "ui/Timer.h"
 #include "view/PageView.h"
 
 namespace {
@@ -57,6 +58,22 @@ TEST(ContainedFailure, AViewsFailingHandlerIsReportedAndTheViewGoesOn) {
         EXPECT_EQ(SendMessageA(view.Window(), WM_APP, 0, 0), 7);
     }
     DestroyWindow(parent);
+}
+
+// The same for a timer, whose tick the system calls from DispatchMessage,
+// which no exception passes on 32-bit Windows: reported, and it ticks on.
+TEST(ContainedFailure, ATimersFailingHandlerIsReportedAndTheTimerGoesOn) {
+    int ticks = 0;
+    Timer timer(10, [&] {
+        if (++ticks == 1) throw Error("OutOfResources", "No bitmap can be made", nullptr);
+    });
+    OwnMessageBoxAnswer answer;
+    timer.SetEnabled(true);
+    EXPECT_TRUE(WaitUntil([&] { return ticks >= 2; })) << ticks << " ticks";
+    timer.SetEnabled(false);
+    answer.Wait();
+    EXPECT_TRUE(answer.Seen());
+    EXPECT_EQ(answer.Text(), "No bitmap can be made.");
 }
 
 BOOL SaverRunningFlag() {

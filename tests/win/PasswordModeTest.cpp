@@ -2,6 +2,7 @@
 // the window that is to own the system's password-change dialog.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -13,15 +14,22 @@ namespace {
 
 struct PasswordModeCase {
     const char* arguments;
-    // The owner handle as Wine's trace of PwdChangePasswordA prints it.
-    const char* tracedOwner;
+    std::uintptr_t owner;
 };
 
 constexpr PasswordModeCase kCases[] = {
-    {"/a 4711", "0000000000001267"},
-    {"/a:4711", "0000000000001267"},
-    {"/a 0", "0000000000000000"},
+    {"/a 4711", 4711},
+    {"/a:4711", 4711},
+    {"/a 0", 0},
 };
+
+// A handle or pointer as Wine's traces print it: as many hex digits as a pointer has.
+std::string Traced(std::uintptr_t value) {
+    char text[2 * sizeof(void*) + 1];
+    std::snprintf(text, sizeof text, "%0*llx", static_cast<int>(2 * sizeof(void*)),
+                  static_cast<unsigned long long>(value));
+    return text;
+}
 
 TEST(PasswordMode, EndsWithExitCodeZeroAndShowsNoWindowOfItsOwn) {
     for (const auto& row : kCases) {
@@ -118,8 +126,7 @@ TEST(PasswordMode, AsksTheSystemToChangeTheSaverPasswordForTheGivenOwner) {
         const TracedRun run = RunWithMprTrace(row.arguments);
         ASSERT_TRUE(run.ended) << "did not start or did not end";
         EXPECT_EQ(run.exitCode, 0u);
-        const std::vector<std::string> expected = {std::string("\"SCRSAVE\" ") + row.tracedOwner +
-                                                   " 0 0000000000000000"};
+        const std::vector<std::string> expected = {"\"SCRSAVE\" " + Traced(row.owner) + " 0 " + Traced(0)};
         EXPECT_EQ(TracedPasswordChanges(run.mprTrace), expected) << run.mprTrace;
     }
 }
