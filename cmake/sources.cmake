@@ -9,6 +9,7 @@ set(SOLQUERA_PURE_SOURCES
   ui/Error.cpp
   ui/ErrorReport.cpp
   slideshow/PageText.cpp
+  slideshow/PageBuilder.cpp
   base/RandomGenerator.cpp
   slideshow/InputWatch.cpp
   slideshow/SlideSequence.cpp
@@ -21,6 +22,8 @@ set(SOLQUERA_PURE_SOURCES
   view/RevealedSpans.cpp
   view/TransitionPlan.cpp
   view/TransitionLog.cpp
+  view/FrameClock.cpp
+  view/FramePacing.cpp
   view/PixelImage.cpp
   view/PixelBlend.cpp
   view/ScaledJpeg.cpp

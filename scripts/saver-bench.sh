@@ -5,9 +5,10 @@
 # CPU seconds per minute of the measured process, Xvfb and the wineserver
 # (and of the process alone), its peak working set, and from the saver's own
 # debug lines (one per page change) the frames per transition, the longest
-# gap between two frames of a transition and each page's set-up time.
+# gap between two frames of a transition and each page's set-up time. The
+# row "dark" is the fading saver with the display turned off from its start.
 #
-# Usage: scripts/saver-bench.sh [ROW...]   rows: bare cut box circle dissolve fade random preview
+# Usage: scripts/saver-bench.sh [ROW...]   rows: bare cut box circle dissolve fade random preview dark
 # SOLQUERA_BENCH_SECONDS (60) is the measured time per row, after 5 s of warm-up;
 # SOLQUERA_BENCH_PREVIEW_EFFECT (23, the fade) the effect of the preview row;
 # SOLQUERA_BENCH_BUILDS (win64) the builds measured, one after the other in
@@ -93,6 +94,11 @@ measure() {
       WINEDEBUG=-all,+debugstr $build/wine-run $build/tests/bench/bench_window.exe preview $((warmup + seconds + 2)) \
         >/dev/null 2>"$trace" &
       process=Solquera.scr ;;
+    dark)
+      $build/wine-run reg add "$settings" /v Effect /t REG_DWORD /d 23 /f >/dev/null 2>&1
+      WINEDEBUG=-all,+debugstr $build/wine-run $build/tests/bench/bench_window.exe dark $((warmup + seconds + 2)) \
+        >/dev/null 2>"$trace" &
+      process=Solquera.scr ;;
     *)
       $build/wine-run reg add "$settings" /v Effect /t REG_DWORD /d "$(effect_of "$row")" /f >/dev/null 2>&1
       WINEDEBUG=-all,+debugstr $build/wine-run $build/Solquera.scr /s >/dev/null 2>"$trace" &
@@ -110,7 +116,7 @@ measure() {
   l1=$(wc -l <"$trace")
   hwm=$(awk '/VmHWM/ {print $2}' "/proc/$pid/status")
   # The full-screen saver ends on a key, as for a user; the others end by themselves.
-  [ "$row" = bare ] || [ "$row" = preview ] || xdotool key space
+  case $row in bare | preview | dark) ;; *) xdotool key space ;; esac
   wait "$launcher" || true
   sed -n "$((l0 + 1)),${l1}p" "$trace" | awk -v row="$row" -v hwm="$hwm" \
     -v own=$((p1 - p0)) -v all=$((p1 - p0 + x1 - x0 + s1 - s0)) -v tick="$tick" -v seconds="$seconds" '

@@ -5,6 +5,7 @@
 
 #include "slideshow/ClockSeed.h"
 #include "slideshow/InputWatch.h"
+#include "slideshow/PageBuilder.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
 #include "ui/Application.h"
@@ -14,7 +15,6 @@
 #include "ui/Scoped.h"
 #include "ui/WindowBinding.h"
 #include "view/BuiltInView.h"
-#include "view/PageReader.h"
 
 namespace {
 
@@ -38,6 +38,7 @@ public:
     std::optional<std::int32_t> Shown() const { return clock_.shown; }
     void MoveTo(const ScreenArea& area);
     void Tick(const std::vector<std::int32_t>& inUse);
+    void SetDisplayOn(bool on) { view_->SetDisplayOn(on); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
@@ -82,10 +83,10 @@ Companion::Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t 
     }
     ownWindow_.Reset(window_);
     Reseed();
-    view_ = CreateBuiltInView(window_, random_);
+    view_ = std::make_unique<BuiltInView>(window_, random_);
     LayOutView();
     // The black start page, so that the first photograph arrives with the transition.
-    view_->ShowPage(ReadPage(StartPage(ChooseExitMeta(effect_, random_))), {});
+    view_->ShowPage(BuildStartPage(ChooseExitMeta(effect_, random_)).content, {});
     ShowWindow(window_, SW_SHOWNA);
 }
 
@@ -166,10 +167,9 @@ void Companion::Tick(const std::vector<std::int32_t>& inUse) {
 void Companion::ShowPhoto(std::int32_t number) {
     const std::string_view photo = ResourceBytes(number + kPhotoResourceBase);
     const PixelSize size = ReadJpegSize(photo.data(), photo.size());
-    const PhotoFit fit = FitPhoto(size.width, size.height, area_.Width(), area_.Height());
-    const std::string page = PhotoPage(ChooseExitMeta(effect_, random_), area_.Width(), area_.Height(),
-                                       "#" + std::to_string(number + kPhotoResourceBase), fit);
-    view_->ShowPage(ReadPage(page), photo);
+    const BuiltPage page = BuildPhotoPage(ChooseExitMeta(effect_, random_), size, area_.Width(),
+                                          area_.Height(), "#" + std::to_string(number + kPhotoResourceBase));
+    view_->ShowPage(page.content, photo);
 }
 
 Companions::Companions(HWND slideshowWindow, std::int32_t effect)
@@ -195,6 +195,10 @@ void Companions::Cover(const std::vector<ScreenArea>& areas) {
     }
     // Reported last: input while the box is open may end the saver, and the companions with it.
     if (failure) Application::Guard([&] { throw *failure; });
+}
+
+void Companions::SetDisplayOn(bool on) {
+    for (const auto& companion : companions_) companion->SetDisplayOn(on);
 }
 
 void Companions::Tick(const std::vector<std::int32_t>& slideshowInUse) {

@@ -32,6 +32,9 @@ public:
     // the slideshow window shows now and next.
     void Tick(const std::vector<std::int32_t>& slideshowInUse);
 
+    // Whether the companions draw frames (see BuiltInView::SetDisplayOn).
+    void SetDisplayOn(bool on);
+
 private:
     HWND slideshowWindow_;
     std::int32_t effect_;

@@ -2,6 +2,9 @@
 
 #include "config/EffectNames.h"
 
+#include <charconv>
+#include <optional>
+
 namespace {
 
 constexpr std::string_view kFadeTag = "<meta http-equiv=Page-Exit content=blendTrans(Duration=3)>";
@@ -17,6 +20,10 @@ constexpr std::string_view kBlackBody =
     "</head><body oncontextmenu=\"return false;\" "
     "style=\"margin-top:0;margin-left:0;margin-bottom:0;margin-right:0\" bgcolor=\"#000000\">";
 constexpr std::string_view kStartPageEnd = "</body></html>";
+constexpr std::string_view kCellStart = "<td width=\"";
+constexpr std::string_view kCellHeight = "\" height=\"";
+constexpr std::string_view kImageStart = "<img src=\"";
+constexpr std::string_view kPhotoPageEnd = "></div></td></tr></table></body></html>";
 
 std::string RevealTag(std::int32_t pattern) {
     std::string tag(kRevealTagStart);
@@ -72,6 +79,58 @@ std::string PhotoPage(std::string_view exitMeta, std::int32_t windowWidth, std::
     page += photoFile;
     page += "\" ";
     page += FitAttribute(fit);
-    page += "></div></td></tr></table></body></html>";
+    page += kPhotoPageEnd;
     return page;
+}
+
+namespace {
+
+bool IsExitTag(std::string_view tag) {
+    if (tag == kFadeTag) return true;
+    if (!tag.starts_with(kRevealTagStart)) return false;
+    std::int32_t pattern = 0;
+    const char* digits = tag.data() + kRevealTagStart.size();
+    std::from_chars(digits, tag.data() + tag.size(), pattern);
+    return tag == RevealTag(pattern);
+}
+
+// The decimal number right after `marker`, searched from `from` on.
+std::optional<std::int32_t> NumberAfter(std::string_view text, std::string_view marker, std::size_t& from) {
+    from = text.find(marker, from);
+    if (from == std::string_view::npos) return std::nullopt;
+    from += marker.size();
+    std::int32_t number = 0;
+    const auto [end, error] = std::from_chars(text.data() + from, text.data() + text.size(), number);
+    if (error != std::errc()) return std::nullopt;
+    from = static_cast<std::size_t>(end - text.data());
+    return number;
+}
+
+// The photo page's variable parts are read where PhotoPage puts them; the
+// page is then made again from them and must come out the same.
+bool IsPhotoPage(std::string_view text, std::string_view exitMeta) {
+    std::size_t at = 0;
+    const auto width = NumberAfter(text, kCellStart, at);
+    const auto height = NumberAfter(text, kCellHeight, at);
+    const std::size_t source = text.find(kImageStart, at);
+    if (!width || !height || source == std::string_view::npos) return false;
+    for (const PhotoFit fit : {PhotoFit::Height, PhotoFit::Width}) {
+        const std::string end = "\" " + std::string(FitAttribute(fit)) + std::string(kPhotoPageEnd);
+        const std::size_t pathStart = source + kImageStart.size();
+        if (!text.ends_with(end) || text.size() < pathStart + end.size()) continue;
+        const std::string_view path = text.substr(pathStart, text.size() - end.size() - pathStart);
+        return text == PhotoPage(exitMeta, *width, *height, path, fit);
+    }
+    return false;
+}
+
+}  // namespace
+
+bool IsSlideshowPage(std::string_view text) {
+    if (!text.starts_with(kHead)) return false;
+    const std::size_t body = text.find(kBlackBody);
+    if (body == std::string_view::npos) return false;
+    const std::string_view exitMeta = text.substr(kHead.size(), body - kHead.size());
+    if (!IsExitTag(exitMeta)) return false;
+    return text == StartPage(exitMeta) || IsPhotoPage(text, exitMeta);
 }

@@ -23,3 +23,8 @@ std::string StartPage(std::string_view exitMeta);
 // 100 % of the cell's height or width. The path goes in verbatim.
 std::string PhotoPage(std::string_view exitMeta, std::int32_t windowWidth, std::int32_t windowHeight,
                       std::string_view photoFile, PhotoFit fit);
+
+// True when the text is exactly one of the pages above, whatever its exit
+// tag, window size, path and fit: how a page file an earlier run left behind
+// is told from another program's file.
+bool IsSlideshowPage(std::string_view text);

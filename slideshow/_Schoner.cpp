@@ -4,7 +4,6 @@
 #include "saver/HtmlEngine.h"
 #include "saver/ScreenSaver.h"
 #include "slideshow/BrowserGuard.h"
-#include "view/BuiltInView.h"
 #include "slideshow/ClockSeed.h"
 #include "slideshow/InputWatch.h"
 #include "slideshow/PageText.h"
@@ -13,6 +12,7 @@
 #include "ui/Application.h"
 #include "ui/Jpeg.h"
 #include "ui/Resource.h"
+#include "view/BuiltInView.h"
 
 #include <vector>
 
@@ -40,6 +40,22 @@ constexpr int kMinimumViewClientWidth = 700;
 // frame and scroll bars are never seen.
 constexpr int kViewOverhang = 2;
 
+// The power settings whose changes say that the display went off or on:
+// the console's display (Windows 8 on), else the monitor's power.
+constexpr GUID kConsoleDisplayState = {
+    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+constexpr GUID kMonitorPowerOn = {
+    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
+
+// What a run ended without its shutdown (a preview the display settings
+// killed) left in the temp folder.
+void DeleteLeftovers() {
+    std::vector<std::string_view> photographs;
+    for (std::int32_t number = 0; number < kPhotoCount; ++number)
+        photographs.push_back(ResourceBytes(number + kPhotoResourceBase));
+    DeleteLeftoverTempFiles(photographs);
+}
+
 }  // namespace
 
 TSchoner::TSchoner() : Form(kSchonerLayout) {
@@ -51,14 +67,17 @@ TSchoner::TSchoner() : Form(kSchonerLayout) {
     if (HtmlEnginePlaysTransitions()) {
         WebBrowser1 = CreateWebBrowserView(Handle());
     } else {
-        WebBrowser1 = CreateBuiltInView(Handle(), ProcessRandom());
+        auto view = std::make_unique<BuiltInView>(Handle(), ProcessRandom());
+        drawnView_ = view.get();
+        WebBrowser1 = std::move(view);
     }
     RunCreateHandler();
 }
 
+// A slideshow that failed after its activation leaves no temp file either.
 TSchoner::~TSchoner() {
-    Timer1.reset();
-    EndCompanions();
+    ShutdownSteps steps;
+    EndSlideshow(steps);
     WebBrowser1.reset();
     Schoner = nullptr;
 }
@@ -100,12 +119,15 @@ void TSchoner::FormActivate() {
     PhotoIndex = static_cast<std::int32_t>(PlayOrder.size());
     // An unread position keeps the stored one.
     if (POINT cursor; GetCursorPos(&cursor)) SavedCursorPos = cursor;
+    DeleteLeftovers();
     PhotoFile = MakeTempName("jpg");
     HtmlFile = MakeTempName("htm");
     ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
-    ShowPage(StartPage(ExitMeta));
+    ShowPage(BuildStartPage(ExitMeta), {});
     if (SaverMode == smSaver) CoverMonitors();
     LayOutWebBrowser();
+    ReportUnwrittenPages();
+    WatchDisplayPower();
     InstallSaverWindowProc();
     if (SaverMode == smSaver) SetCapture(Handle());
 }
@@ -131,13 +153,30 @@ void TSchoner::OnDisplayChange() {
     if (photoShown && (Width() != width || Height() != height)) Countdown = 0;
 }
 
-void TSchoner::EndCompanions() {
-    companions_.reset();
+// The page goes to the view through its files. Where they cannot be written
+// (no temp folder, a full disk) our own view is handed the page itself and
+// the slideshow goes on; the hosted control knows only files, and stays at
+// the page it has. The cause is kept for its one report.
+void TSchoner::ShowPage(const BuiltPage& page, std::string_view photoJpeg) {
+    try {
+        if (page.content.photo) WriteTempFile(PhotoFile, photoJpeg);
+        WriteTempFile(HtmlFile, page.text);
+    } catch (const Error& error) {
+        if (!unwrittenPages_) unwrittenPages_ = error;
+        if (drawnView_) drawnView_->ShowPage(page.content, photoJpeg);
+        return;
+    }
+    WebBrowser1->Navigate(HtmlFile);
 }
 
-void TSchoner::ShowPage(const std::string& page) {
-    WriteTempFile(HtmlFile, page);
-    WebBrowser1->Navigate(HtmlFile);
+// Once, and before the input watch starts: the box takes the activation,
+// whose loss would end the saver at once. A cause that comes later (the disk
+// filled in the night) is not shown: no one is there to read it, and the
+// slideshow goes on from memory.
+void TSchoner::ReportUnwrittenPages() {
+    if (!unwrittenPages_ || unwrittenPagesReported_) return;
+    unwrittenPagesReported_ = true;
+    Application::Guard([this] { throw *unwrittenPages_; });
 }
 
 void TSchoner::LayOutWebBrowser() {
@@ -154,8 +193,19 @@ void TSchoner::InstallSaverWindowProc() {
 }
 
 void TSchoner::SaverWindowProc(Message& message) {
+    if (message.msg == WM_POWERBROADCAST) {
+        FollowPower(message.wParam, message.lParam);
+        message.result = TRUE;
+        return;
+    }
     if (SaverMode != smSaver) {
         (this->*OldWindowProc)(message);
+        return;
+    }
+    // The capture let go without another window of ours taking it: Wine does
+    // so when the activation comes back late, after an error box.
+    if (message.msg == WM_CAPTURECHANGED && message.lParam == 0 && !slideshowStopped) {
+        SetCapture(Handle());
         return;
     }
     switch (DecideWatch(message.msg, message.wParam)) {
@@ -180,8 +230,8 @@ void TSchoner::SaverWindowProc(Message& message) {
 }
 
 void TSchoner::TryClose() {
-    ReleaseCapture();
     WindowProc = OldWindowProc;
+    ReleaseCapture();
     if (VerifyPassword()) {
         StopSaver();
     } else {
@@ -210,6 +260,9 @@ bool TSchoner::OnSysCommand(WPARAM command) {
     return true;
 }
 
+// The tick yields to the message loop at its start and at its end, so that
+// input and close requests that came meanwhile are served before and after
+// the work of a tick (staging a photograph takes a while).
 void TSchoner::Timer1Timer() {
     Application::ProcessMessages();
     // A close request served just now has deleted the temp files; staging
@@ -231,25 +284,72 @@ void TSchoner::StageNextPhoto() {
     const int photoNumber = std::stoi(PlayOrder[static_cast<std::size_t>(PhotoIndex)]);
     const std::string_view photo = ResourceBytes(photoNumber + kPhotoResourceBase);
     const PixelSize size = ReadJpegSize(photo.data(), photo.size());
-    WriteTempFile(PhotoFile, photo);
-    const PhotoFit fit = FitPhoto(size.width, size.height, Width(), Height());
     ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
-    ShowPage(PhotoPage(ExitMeta, Width(), Height(), PhotoFile, fit));
+    ShowPage(BuildPhotoPage(ExitMeta, size, Width(), Height(), PhotoFile), photo);
     WebBrowser1->Show();
 }
 
+// Registered with the system at the activation, as the power setting
+// notifications are looked up at run time (Windows Vista on).
+void TSchoner::WatchDisplayPower() {
+    using RegisterCall = HPOWERNOTIFY(WINAPI*)(HANDLE, LPCGUID, DWORD);
+    static const auto registerNotification = reinterpret_cast<RegisterCall>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "RegisterPowerSettingNotification")));
+    if (!registerNotification || !powerNotifications_.empty()) return;
+    for (const GUID& setting : {kConsoleDisplayState, kMonitorPowerOn}) {
+        if (const HPOWERNOTIFY notification =
+                registerNotification(Handle(), &setting, DEVICE_NOTIFY_WINDOW_HANDLE)) {
+            powerNotifications_.push_back(notification);
+            break;
+        }
+    }
+}
+
+// The display off or the system suspending: the views draw no frame, and
+// the slideshow's own timing goes on. Resuming draws again.
+void TSchoner::FollowPower(WPARAM event, LPARAM data) {
+    switch (event) {
+        case PBT_APMSUSPEND:
+            suspended_ = true;
+            break;
+        case PBT_APMRESUMEAUTOMATIC:
+        case PBT_APMRESUMESUSPEND:
+            suspended_ = false;
+            break;
+        case PBT_POWERSETTINGCHANGE: {
+            const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(data);
+            const bool display = IsEqualGUID(setting->PowerSetting, kConsoleDisplayState) ||
+                                 IsEqualGUID(setting->PowerSetting, kMonitorPowerOn);
+            if (!display || setting->DataLength < sizeof(DWORD)) return;
+            // 0 is off; the console's display also says 2 when dimmed, which still shows.
+            displayOff_ = *reinterpret_cast<const DWORD*>(setting->Data) == 0;
+            break;
+        }
+        default:
+            return;
+    }
+    const bool drawing = !displayOff_ && !suspended_;
+    if (drawnView_) drawnView_->SetDisplayOn(drawing);
+    if (companions_) companions_->SetDisplayOn(drawing);
+}
+
+void TSchoner::EndSlideshow(ShutdownSteps& steps) noexcept {
+    steps.Run([this] {
+        if (Timer1) Timer1->SetEnabled(false);
+    });
+    steps.Run([this] { companions_.reset(); });
+    steps.Run([this] {
+        using UnregisterCall = BOOL(WINAPI*)(HPOWERNOTIFY);
+        static const auto unregisterNotification = reinterpret_cast<UnregisterCall>(reinterpret_cast<void*>(
+            GetProcAddress(GetModuleHandleA("user32.dll"), "UnregisterPowerSettingNotification")));
+        for (const HPOWERNOTIFY notification : powerNotifications_) unregisterNotification(notification);
+        powerNotifications_.clear();
+    });
+    steps.Run([this] { DeleteTempFile(HtmlFile); });
+    steps.Run([this] { DeleteTempFile(PhotoFile); });
+}
+
 namespace {
-
-// Clears the attributes (a read-only file cannot be deleted) and deletes.
-void DeleteTempFile(const std::string& path) {
-    if (path.empty()) return;
-    SetFileAttributesA(path.c_str(), 0);
-    DeleteFileA(path.c_str());
-}
-
-bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 // The browser's settings as they were before the slideshow borrowed them.
 void RestoreBrowserSettings() {
@@ -285,42 +385,29 @@ void UndoFailedStart() noexcept {
 
 void StopSaver() {
     slideshowStopped = true;
-    if (SaverMode == smSaver) SetScreenSaverRunning(false);
-    if (Schoner) {
-        Schoner->Timer1->SetEnabled(false);
-        Schoner->EndCompanions();
-    }
-    RestoreBrowserSettings();
-    if (Schoner) {
-        DeleteTempFile(Schoner->HtmlFile);
-        DeleteTempFile(Schoner->PhotoFile);
-    }
+    ShutdownSteps steps;
+    steps.Run([] {
+        if (SaverMode == smSaver) SetScreenSaverRunning(false);
+    });
+    if (Schoner) Schoner->EndSlideshow(steps);
+    steps.Run(RestoreBrowserSettings);
     PostQuitMessage(0);
+    steps.RaiseFirstFailure();
 }
 
-std::string MakeTempName(const std::string& extension) {
-    char directory[MAX_PATH + 1];
-    // Without a temp directory there is no name: writing to it fails clearly.
-    if (const DWORD length = GetTempPathA(MAX_PATH, directory); length == 0 || length > MAX_PATH) return {};
-    // The system makes "inst<hex>.TMP" unique; the name with our extension
-    // must not belong to another file either, which would be overwritten and
-    // later deleted. Rejected placeholders stay until a name is found, so
-    // the system does not offer them again.
-    std::vector<std::string> placeholders;
-    std::string result;
-    for (;;) {
-        char name[MAX_PATH + 1];
-        if (!GetTempFileNameA(directory, "inst", 0, name)) {
-            result.clear();
-            break;
-        }
-        placeholders.emplace_back(name);
-        result = placeholders.back().substr(0, placeholders.back().size() - 3) + extension;
-        if (!FileExists(result)) break;
+namespace {
+
+// The process ends once the session's end is answered: the shutdown runs
+// now, and nothing is shown that would wait for the user.
+void EndWithTheSession() noexcept {
+    try {
+        StopSaver();
+    } catch (...) {
+        // Whatever could be restored is; the session ends all the same.
     }
-    for (const std::string& placeholder : placeholders) DeleteTempFile(placeholder);
-    return result;
 }
+
+}  // namespace
 
 void StartSaver() {
     // A preview needs its window; without one there is nothing to show in.
@@ -328,6 +415,7 @@ void StartSaver() {
     EnterSaverMode();
     try {
         Application::Initialize();
+        Application::OnSessionEnd(EndWithTheSession);
         TSchoner window;
         window.ShowModal();
         while (!Application::Terminated()) Application::HandleMessage();

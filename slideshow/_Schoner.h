@@ -5,13 +5,20 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "slideshow/Companion.h"
 #include "slideshow/HtmlView.h"
+#include "slideshow/PageBuilder.h"
+#include "ui/Error.h"
 #include "ui/Form.h"
+#include "ui/ShutdownSteps.h"
 #include "ui/Timer.h"
+
+class BuiltInView;
 
 class TSchoner : public Form {
 public:
@@ -34,8 +41,10 @@ public:
     // The installed handler while the saver watches its input.
     void SaverWindowProc(Message& message);
     void Timer1Timer();
-    // Takes the windows off the further monitors; harmless when repeated.
-    void EndCompanions();
+    // The window's part of the shutdown: the timer stopped, the windows off
+    // the further monitors, the temp files deleted; each step whatever an
+    // earlier one raised. Harmless when repeated.
+    void EndSlideshow(ShutdownSteps& steps) noexcept;
 
 protected:
     void CreateParams(CreateParamsRecord& params) override;
@@ -54,14 +63,26 @@ private:
     void FormKeyDown();
     void TryClose();
     void InstallSaverWindowProc();
-    void ShowPage(const std::string& page);
+    void ShowPage(const BuiltPage& page, std::string_view photoJpeg);
+    void ReportUnwrittenPages();
     void StageNextPhoto();
+    void WatchDisplayPower();
+    void FollowPower(WPARAM event, LPARAM data);
     void LayOutWebBrowser();
     void CoverMonitors();
     void TickCompanions();
 
     // The windows on the further monitors in full-screen mode, from the activation on.
     std::unique_ptr<Companions> companions_;
+    // The page view when it is our own, which can be handed a page without its files.
+    BuiltInView* drawnView_ = nullptr;
+    // Why the page files could not be written, until it is reported once.
+    std::optional<Error> unwrittenPages_;
+    bool unwrittenPagesReported_ = false;
+    // No frame is drawn while the display is off or the system suspends.
+    bool displayOff_ = false;
+    bool suspended_ = false;
+    std::vector<HPOWERNOTIFY> powerNotifications_;
 };
 
 // The one slideshow window of the process, while it exists.
@@ -70,9 +91,8 @@ extern TSchoner* Schoner;
 // Entry of the preview and full-screen modes: returns when the slideshow has ended.
 void StartSaver();
 
-// The common shutdown; harmless when run again.
+// The common shutdown: saver flag lowered, the window's part, browser
+// settings restored, quit message posted; each step whatever an earlier
+// one raised, whose first error is raised again at the end. Harmless when
+// run again.
 void StopSaver();
-
-// A full path in the temp directory with the given extension (no dot),
-// named by the system's unique-name rule with the prefix "inst".
-std::string MakeTempName(const std::string& extension);

@@ -14,6 +14,8 @@ namespace {
 
 bool quitSeen = false;
 HWND applicationWindow = nullptr;
+void (*sessionEndHandler)() noexcept = nullptr;
+bool errorBoxOpen = false;
 std::vector<MessageFilter*> filters;
 
 // By index: a filter may add or remove filters while it runs.
@@ -36,6 +38,13 @@ void Dispatch(const MSG& message) {
 }
 
 LRESULT CALLBACK ApplicationWindowProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) noexcept {
+    switch (msg) {
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            if (wParam && sessionEndHandler) sessionEndHandler();
+            return 0;
+    }
     return DefWindowProcA(window, msg, wParam, lParam);
 }
 
@@ -55,6 +64,10 @@ void Initialize() {
 
 HWND Handle() {
     return applicationWindow;
+}
+
+void OnSessionEnd(void (*handler)() noexcept) {
+    sessionEndHandler = handler;
 }
 
 void AddMessageFilter(MessageFilter& filter) {
@@ -94,7 +107,10 @@ void ShowCurrentException() noexcept {
     } catch (...) {
         std::snprintf(text, sizeof text, "%s.", kUnknownExceptionMessage);
     }
+    if (errorBoxOpen) return;
+    errorBoxOpen = true;
     MessageBoxA(GetActiveWindow(), text, kTitle, MB_OK | MB_ICONSTOP);
+    errorBoxOpen = false;
 }
 
 }  // namespace Application

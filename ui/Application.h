@@ -15,6 +15,12 @@ void Initialize();
 // The hidden top window; the taskbar button, if any, is its.
 HWND Handle();
 
+// Called when the session ends (logoff, restart, shutdown): the hidden
+// window is the one top window every mode has, and the system ends the
+// process as soon as the message is answered. The handler must not wait for
+// anything. The hidden window agrees to every session end.
+void OnSessionEnd(void (*handler)() noexcept);
+
 // Sees every message the loops take before the system translates and
 // dispatches it: a dialog's keys, a form's key preview.
 class MessageFilter {
@@ -43,7 +49,8 @@ bool Terminated();
 // The default error handling, for the exception being handled (call it in a
 // catch block): its text in a message box with a stop icon, titled with the
 // application's title. An exception that is no standard one has no text of
-// its own and is reported as unknown.
+// its own and is reported as unknown. A box never opens inside another: an
+// error while one is open is not shown.
 void ShowCurrentException() noexcept;
 
 // Runs an event handler; any exception escaping it is shown by

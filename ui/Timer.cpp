@@ -37,5 +37,10 @@ void Timer::SetEnabled(bool enabled) {
 
 void CALLBACK Timer::Tick(HWND, UINT, UINT_PTR id, DWORD) noexcept {
     const auto found = LiveTimers().find(id);
-    if (found != LiveTimers().end()) Application::Guard(found->second->onTimer_);
+    if (found == LiveTimers().end() || found->second->inHandler_) return;
+    // A timer lives as long as its owner, which no handler of its ends.
+    Timer& timer = *found->second;
+    timer.inHandler_ = true;
+    Application::Guard(timer.onTimer_);
+    timer.inHandler_ = false;
 }

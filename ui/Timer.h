@@ -1,6 +1,8 @@
 // A timer component: calls its handler every interval on the UI thread, from
 // whichever message loop runs. An error escaping the handler is reported and
-// the timer goes on.
+// the timer goes on. A tick that comes while the handler still runs (it
+// yields to the message loop, or its error box is open) is left out, so
+// handlers and their boxes never nest.
 #pragma once
 
 #include <windows.h>
@@ -23,4 +25,5 @@ private:
     UINT interval_;
     std::function<void()> onTimer_;
     UINT_PTR id_ = 0;
+    bool inHandler_ = false;
 };

@@ -6,11 +6,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "view/PageImage.h"
-#include "view/PageReader.h"
-#include "view/TransitionLog.h"
-#include "view/TransitionPainter.h"
 #include "ui/Error.h"
 #include "ui/Scoped.h"
 
@@ -42,6 +39,18 @@ double NowMs() {
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&now);
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
+}
+
+// The system's fine timer tick (1 ms) while a change runs, through the
+// multimedia library's calls, looked up once: the library is loaded only
+// where a change asks for the fine tick.
+void SetFineTick(bool on) {
+    using TimePeriodCall = UINT(WINAPI*)(UINT);
+    static const HMODULE library = LoadLibraryA("winmm.dll");
+    if (!library) return;
+    const auto call = reinterpret_cast<TimePeriodCall>(
+        reinterpret_cast<void*>(GetProcAddress(library, on ? "timeBeginPeriod" : "timeEndPeriod")));
+    if (call) call(1);
 }
 
 std::string EffectName(const TransitionPlan& plan) {
@@ -87,49 +96,10 @@ std::string ReadWholeFile(const std::string& path, const char* what, LONGLONG la
     return bytes;
 }
 
-class DrawnPageView final : public BuiltInView {
-public:
-    DrawnPageView(HWND parent, RandomGenerator& random);
-    ~DrawnPageView() override;
+}  // namespace
 
-    void Navigate(const std::string& pageFile) override;
-    void ShowPage(const PageContent& page, std::string_view photoJpeg) override;
-
-private:
-    LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;
-
-    PixelRect ShownArea() const;
-    void Show(const PageContent& page, std::optional<PlacedPhoto> photo, std::string photoJpeg,
-              double handedAtMs);
-    std::optional<PlacedPhoto> PlacePhotoAgain() const;
-    void ChangePage(const TransitionPlan& plan, std::optional<PlacedPhoto> photo);
-    void NextFrame();
-    void ReportTransition(const char* how);
-    void FollowPlacement();
-    void CopyFrameTo(HDC dc, const PixelRect& part);
-    void Paint();
-
-    RandomGenerator& random_;
-    // The page shown last: its photograph as the page places it and its JPEG
-    // bytes (decoded again only when the view changes its size), its exit.
-    std::optional<PagePhoto> pagePhoto_;
-    std::string photoJpeg_;
-    ExitTransition exit_;
-    PixelRect area_;  // in the page's coordinates, which are the client area's
-    std::unique_ptr<TransitionPainter> painter_;
-    TransitionPlan plan_;
-    // The frame clock: one frame per period at most (a refresh of the
-    // display, or longer for a change drawn in fewer steps), each showing the
-    // progress of its own moment.
-    double transitionStartMs_ = 0;
-    double framePeriodMs_ = 1000 / kAssumedRefreshHz;
-    std::int64_t lastPeriod_ = 0;
-    bool transitionRunning_ = false;
-    TransitionLog log_;
-    bool logPending_ = false;
-};
-
-DrawnPageView::DrawnPageView(HWND parent, RandomGenerator& random) : random_(random) {
+BuiltInView::BuiltInView(HWND parent, RandomGenerator& random)
+    : random_(random), pacing_(USER_TIMER_MINIMUM, 1000 / kAssumedRefreshHz) {
     // The sunken edge is the control's two-pixel frame: the slideshow places
     // the view so that the frame lies outside its window.
     if (!CreateViewWindow(kWindowClass, nullptr, WS_EX_CLIENTEDGE, 0, parent)) {
@@ -138,11 +108,12 @@ DrawnPageView::DrawnPageView(HWND parent, RandomGenerator& random) : random_(ran
     FollowPlacement();
 }
 
-DrawnPageView::~DrawnPageView() {
+BuiltInView::~BuiltInView() {
+    if (fineTickHeld_) SetFineTick(false);
     if (window_) DestroyWindow(window_);
 }
 
-LRESULT DrawnPageView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BuiltInView::HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_ERASEBKGND:
             return 1;  // painting covers every pixel
@@ -150,7 +121,9 @@ LRESULT DrawnPageView::HandleMessage(HWND window, UINT message, WPARAM wParam, L
             Paint();
             return 0;
         case WM_TIMER:
-            if (wParam == kFrameTimer) NextFrame();
+            if (wParam != kFrameTimer) break;
+            pacing_.Fired(NowMs());
+            NextFrame();
             return 0;
         case WM_WINDOWPOSCHANGED:
             FollowPlacement();
@@ -161,7 +134,7 @@ LRESULT DrawnPageView::HandleMessage(HWND window, UINT message, WPARAM wParam, L
 
 // The part of the client area that the parent window shows: the transitions
 // are played there, so that their shapes are centred in what the user sees.
-PixelRect DrawnPageView::ShownArea() const {
+PixelRect BuiltInView::ShownArea() const {
     RECT client;
     GetClientRect(window_, &client);
     RECT parent;
@@ -172,7 +145,7 @@ PixelRect DrawnPageView::ShownArea() const {
     return shown.Empty() ? PixelRect{0, 0, 1, 1} : shown;
 }
 
-void DrawnPageView::Navigate(const std::string& pageFile) {
+void BuiltInView::Navigate(const std::string& pageFile) {
     const double handedAtMs = NowMs();
     if (!window_)
         Raise(ViewError("The page view cannot show '" + pageFile + "': the view no longer exists."));
@@ -183,10 +156,11 @@ void DrawnPageView::Navigate(const std::string& pageFile) {
     try {
         page = ReadPage(ReadWholeFile(pageFile, "page", kLargestPageFile));
         if (page.photo) {
-            // Decoded now: the photo file is rewritten for the next page.
+            // Read now: the photo file is rewritten for the next page. While
+            // the display is off it is decoded only once it is shown.
             const std::string source = PhotoFileOf(page.photo->source, pageFile);
             jpeg = ReadWholeFile(source, "photograph", kLargestPhotoFile);
-            photo = DecodePhotoForPage(jpeg.data(), jpeg.size(), *page.photo);
+            if (displayOn_) photo = DecodePhotoForPage(jpeg.data(), jpeg.size(), *page.photo);
         }
     } catch (const Error& error) {
         Raise(ViewError("'" + pageFile + "': " + error.what()));
@@ -196,38 +170,58 @@ void DrawnPageView::Navigate(const std::string& pageFile) {
     Show(page, std::move(photo), std::move(jpeg), handedAtMs);
 }
 
-void DrawnPageView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
+void BuiltInView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
     const double handedAtMs = NowMs();
     if (!window_) Raise(ViewError("The page view cannot show a page: the view no longer exists."));
     std::optional<PlacedPhoto> photo;
-    if (page.photo) photo = DecodePhotoForPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
+    if (page.photo && displayOn_) photo = DecodePhotoForPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
     Show(page, std::move(photo), page.photo ? std::string(photoJpeg) : std::string(), handedAtMs);
 }
 
-void DrawnPageView::Show(const PageContent& page, std::optional<PlacedPhoto> photo, std::string photoJpeg,
-                         double handedAtMs) {
-    if (transitionRunning_) ReportTransition("cut short");
-    log_.PageHanded(handedAtMs);
-    logPending_ = true;
-    const TransitionPlan plan = painter_ ? PlanTransition(exit_, random_) : TransitionPlan{};
-    // The parent may have changed its size since the view was placed (a window
-    // that is maximised late); the old page is redrawn to the area shown now.
+void BuiltInView::Show(const PageContent& page, std::optional<PlacedPhoto> photo, std::string photoJpeg,
+                       double handedAtMs) {
+    // The parent may have changed its size since the view was placed (a
+    // window that is maximised late): the old page is redrawn to the area
+    // shown now, as a change of its own, before the new page's is logged.
     FollowPlacement();
+    if (clock_.Running()) EndChangeAndReport("cut short");
     pagePhoto_ = page.photo;
     photoJpeg_ = std::move(photoJpeg);
-    exit_ = page.exit;
-    ChangePage(plan, std::move(photo));
+    const ExitTransition leaving = std::exchange(exit_, page.exit);
+    if (!displayOn_) {
+        drawnPageStale_ = true;
+        return;
+    }
+    log_.PageHanded(handedAtMs);
+    logPending_ = true;
+    ChangePage(painter_ ? PlanTransition(leaving, random_) : TransitionPlan{}, std::move(photo));
+}
+
+void BuiltInView::SetDisplayOn(bool on) {
+    if (on == displayOn_) return;
+    displayOn_ = on;
+    if (!on) {
+        if (clock_.Running()) EndChangeAndReport("cut short");
+        drawnPageStale_ = true;  // the frame stands where the change stopped
+        return;
+    }
+    if (drawnPageStale_) {
+        drawnPageStale_ = false;
+        ChangePage(TransitionPlan{}, PlacePhotoAgain());
+    }
+    // What the screen showed may be gone after a suspend.
+    InvalidateRect(window_, nullptr, FALSE);
 }
 
 // The current page's photograph, decoded once more (it decoded before).
-std::optional<PlacedPhoto> DrawnPageView::PlacePhotoAgain() const {
+std::optional<PlacedPhoto> BuiltInView::PlacePhotoAgain() const {
     if (!pagePhoto_) return std::nullopt;
     return DecodePhotoForPage(photoJpeg_.data(), photoJpeg_.size(), *pagePhoto_);
 }
 
 // From what the screen shows now (the old page, or a transition halfway) to the current page.
-void DrawnPageView::ChangePage(const TransitionPlan& plan, std::optional<PlacedPhoto> photo) {
-    if (transitionRunning_) ReportTransition("cut short");
+void BuiltInView::ChangePage(const TransitionPlan& plan, std::optional<PlacedPhoto> photo) {
+    if (clock_.Running()) EndChangeAndReport("cut short");
     if (!painter_ || painter_->Width() != area_.Width() || painter_->Height() != area_.Height()) {
         painter_ = std::make_unique<TransitionPainter>(area_.Width(), area_.Height());
     }
@@ -235,48 +229,58 @@ void DrawnPageView::ChangePage(const TransitionPlan& plan, std::optional<PlacedP
     photo.reset();  // now in the page: its memory goes back before the change takes its own
     painter_->Begin(plan);
     plan_ = plan;
-    framePeriodMs_ = 1000 / RefreshRate(window_);
+    // A frame per refresh of the display, or fewer for a change drawn in fewer steps.
+    double framePeriodMs = 1000 / RefreshRate(window_);
     if (painter_->MostSteps() > 0) {
-        framePeriodMs_ = std::max(framePeriodMs_, double(plan.durationMs) / painter_->MostSteps());
+        framePeriodMs = std::max(framePeriodMs, double(plan.durationMs) / painter_->MostSteps());
     }
-    transitionStartMs_ = NowMs();
-    lastPeriod_ = -1;
-    transitionRunning_ = true;
-    KillTimer(window_, kFrameTimer);
+    clock_.Start(NowMs(), framePeriodMs, plan.durationMs);
+    pacing_.BeginChange(framePeriodMs);
     NextFrame();
-    // Never faster than the frame period; a tick that comes early after a
-    // late one (the system catching up) falls into a period that has its
-    // frame, and NextFrame skips it.
-    const auto interval = static_cast<UINT>(std::max<double>(USER_TIMER_MINIMUM, std::ceil(framePeriodMs_)));
-    if (transitionRunning_) SetTimer(window_, kFrameTimer, interval, nullptr);
 }
 
-void DrawnPageView::NextFrame() {
-    if (!painter_ || !transitionRunning_) return;
-    const double elapsedMs = NowMs() - transitionStartMs_;
-    const double progress = TransitionProgress(plan_, static_cast<std::int64_t>(elapsedMs));
-    const auto period = static_cast<std::int64_t>(elapsedMs / framePeriodMs_);
-    if (period == lastPeriod_ && progress < 1.0) return;
-    lastPeriod_ = period;
-    painter_->DrawFrame(progress);
-    const PixelRect& changed = painter_->Changed();
-    if (!changed.Empty()) {
-        // Straight to the window, without a paint cycle's round trips to the system.
-        const ScopedWindowDc dc(window_);
-        CopyFrameTo(dc.Get(), {area_.left + changed.left, area_.top + changed.top, area_.left + changed.right,
-                               area_.top + changed.bottom});
+void BuiltInView::NextFrame() {
+    if (!painter_ || !clock_.Running()) return;
+    const double nowMs = NowMs();
+    const double progress = clock_.Progress(nowMs);
+    if (clock_.Due(nowMs)) {
+        painter_->DrawFrame(progress);
+        const PixelRect& changed = painter_->Changed();
+        if (!changed.Empty()) {
+            // Straight to the window, without a paint cycle's round trips to the system.
+            const ScopedWindowDc dc(window_);
+            CopyFrameTo(dc.Get(), {area_.left + changed.left, area_.top + changed.top,
+                                   area_.left + changed.right, area_.top + changed.bottom});
+        }
+        log_.FrameDue(NowMs(), !changed.Empty());
     }
-    log_.FrameDue(NowMs(), !changed.Empty());
-    if (progress >= 1.0) {
-        KillTimer(window_, kFrameTimer);
-        ReportTransition("done");
+    if (clock_.Running()) {
+        AwaitNextFrame();
+    } else {
+        EndChangeAndReport("done");
     }
 }
 
-// One debug line per page change (see TransitionLog): under Wine it shows
-// with WINEDEBUG=+debugstr, on Windows in any debug-output viewer.
-void DrawnPageView::ReportTransition(const char* how) {
-    transitionRunning_ = false;
+// One timer per frame, aimed at the next frame's period (see FramePacing).
+void BuiltInView::AwaitNextFrame() {
+    if (pacing_.WantsFineTick() != fineTickHeld_) {
+        fineTickHeld_ = pacing_.WantsFineTick();
+        SetFineTick(fineTickHeld_);
+    }
+    const double nowMs = NowMs();
+    SetTimer(window_, kFrameTimer, pacing_.WaitMs(nowMs, clock_.NextPeriodMs(nowMs)), nullptr);
+}
+
+// Ends the change where it stands, gives the system's timer its own tick
+// back, and writes the change's debug line (see TransitionLog): under Wine it
+// shows with WINEDEBUG=+debugstr, on Windows in any debug-output viewer.
+void BuiltInView::EndChangeAndReport(const char* how) {
+    clock_.Stop();
+    KillTimer(window_, kFrameTimer);
+    if (fineTickHeld_) {
+        fineTickHeld_ = false;
+        SetFineTick(false);
+    }
     if (!logPending_) return;
     logPending_ = false;
     const std::string line = "Solquera view: " + log_.Summary(EffectName(plan_)) + ", " + how + "\n";
@@ -284,15 +288,20 @@ void DrawnPageView::ReportTransition(const char* how) {
 }
 
 // A new size or place shows the current page at once, without a transition.
-void DrawnPageView::FollowPlacement() {
+void BuiltInView::FollowPlacement() {
     const PixelRect area = ShownArea();
     if (area == area_) return;
     area_ = area;
-    if (painter_) ChangePage(TransitionPlan{}, PlacePhotoAgain());
+    if (!painter_) return;
+    if (displayOn_) {
+        ChangePage(TransitionPlan{}, PlacePhotoAgain());
+    } else {
+        drawnPageStale_ = true;
+    }
 }
 
 // The part of the frame inside `part` (client coordinates).
-void DrawnPageView::CopyFrameTo(HDC dc, const PixelRect& part) {
+void BuiltInView::CopyFrameTo(HDC dc, const PixelRect& part) {
     const PixelRect shown = Intersection(part, area_);
     if (shown.Empty()) return;
     painter_->CopyTo(
@@ -301,7 +310,7 @@ void DrawnPageView::CopyFrameTo(HDC dc, const PixelRect& part) {
         {area_.left, area_.top});
 }
 
-void DrawnPageView::Paint() {
+void BuiltInView::Paint() {
     PAINTSTRUCT paint;
     const HDC dc = BeginPaint(window_, &paint);
     if (painter_) {
@@ -310,10 +319,4 @@ void DrawnPageView::Paint() {
     }
     FillRect(dc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
     EndPaint(window_, &paint);
-}
-
-}  // namespace
-
-std::unique_ptr<BuiltInView> CreateBuiltInView(HWND parent, RandomGenerator& random) {
-    return std::make_unique<DrawnPageView>(parent, random);
 }

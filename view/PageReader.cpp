@@ -180,6 +180,8 @@ ExitTransition ParseTransition(std::string_view content) {
     return result;
 }
 
+}  // namespace
+
 ExitTransition ReadExitTransition(std::string_view text) {
     std::size_t from = 0;
     while (const auto tag = NextTag(text, from)) {
@@ -192,6 +194,8 @@ ExitTransition ReadExitTransition(std::string_view text) {
     }
     return {};
 }
+
+namespace {
 
 PhotoFit ReadFit(const Tag& image) {
     const auto height = Attribute(image, "height");

@@ -32,6 +32,10 @@ struct PageContent {
     std::optional<PagePhoto> photo;  // none on the black start page
 };
 
+// The first "Page-Exit" tag in the text (a cut when there is none); raises
+// an Error when it is malformed.
+ExitTransition ReadExitTransition(std::string_view text);
+
 // Raises an Error naming what is wrong when the text is not a page of ours:
 // no html element, a malformed exit tag, a photograph without its table,
 // cell, source or fit attribute, or a size that is not a number or is

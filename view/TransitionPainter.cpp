@@ -111,6 +111,11 @@ void TransitionPainter::Finish() {
     revealed_ = RevealedSpans();
     order_.reset();
     shownElements_ = 0;
+    // A dissolve's last frames hold nearly every pixel of the picture here:
+    // their memory goes back between changes (assigning {} would keep it).
+    dueElements_ = std::vector<std::int32_t>();
+    groupedElements_ = std::vector<std::int32_t>();
+    groupStart_ = std::vector<std::size_t>();
 }
 
 void TransitionPainter::DrawFrame(double progress) {
@@ -256,4 +261,9 @@ void TransitionPainter::DrawInOrder(double progress) {
             break;
     }
     changed_ = Intersection(copied, differs_);
+}
+
+std::size_t TransitionPainter::WorkingBytes() const {
+    return (dueElements_.capacity() + groupedElements_.capacity()) * sizeof(std::int32_t) +
+           groupStart_.capacity() * sizeof(std::size_t);
 }

@@ -44,6 +44,10 @@ public:
     // the frames give.
     std::int32_t MostSteps() const;
 
+    // The memory the change's frames hold beyond the frame and the new page
+    // (the dissolves' element lists); nothing once the change is over.
+    std::size_t WorkingBytes() const;
+
     // Where the last DrawFrame changed the frame; empty when nowhere.
     const PixelRect& Changed() const { return changed_; }
 
@@ -79,7 +83,7 @@ private:
     RevealedSpans revealed_;
     std::optional<RevealOrder> order_;
     std::int64_t shownElements_ = 0;
-    // Kept from frame to frame.
+    // Kept from frame to frame of a change, given back at its end.
     std::vector<std::int32_t> dueElements_;
     std::vector<std::int32_t> groupedElements_;
     std::vector<std::size_t> groupStart_;

@@ -30,8 +30,3 @@ TransitionPlan PlanTransition(const ExitTransition& exit, RandomGenerator& rando
     if (plan.kind == TransitionPlan::Kind::Cut) plan.durationMs = 0;
     return plan;
 }
-
-double TransitionProgress(const TransitionPlan& plan, std::int64_t elapsedMs) {
-    if (plan.durationMs <= 0) return 1.0;
-    return std::clamp(static_cast<double>(elapsedMs) / plan.durationMs, 0.0, 1.0);
-}

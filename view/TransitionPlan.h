@@ -19,6 +19,3 @@ struct TransitionPlan {
 // hand-edited setting) and a zero duration become a cut. Draws from the
 // generator only for a reveal: the pattern when it is 23, then the seed.
 TransitionPlan PlanTransition(const ExitTransition& exit, RandomGenerator& random);
-
-// The progress, 0 to 1, after elapsedMs of the transition: linear in time.
-double TransitionProgress(const TransitionPlan& plan, std::int64_t elapsedMs);

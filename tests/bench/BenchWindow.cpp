@@ -1,8 +1,9 @@
 // The windows the saver benchmark measures against: "bare" shows a black
 // full-screen window with a 100 ms timer that does nothing (the cheapest a
 // slideshow window can be); "preview" plays the display settings' 152 x 112
-// preview area and runs the saver inside it. Both run for the given seconds.
-// Usage: bench_window bare|preview SECONDS
+// preview area and runs the saver inside it; "dark" runs the full-screen
+// saver with the display turned off. Each runs for the given seconds.
+// Usage: bench_window bare|preview|dark SECONDS
 #include <windows.h>
 
 #include <cstdio>
@@ -56,12 +57,31 @@ int RunPreview(int seconds) {
     }
 }
 
+// The full-screen saver with the display turned off before its first
+// photograph comes, ended by a key after the given seconds.
+int RunDark(int seconds) {
+    try {
+        SaverProcess saver("/s");
+        const HWND window = saver.WaitForWindow(kFormClass);
+        Pause(std::chrono::seconds(1));  // activated
+        if (!window || !SendPowerSetting(window, kConsoleDisplayState, 0)) return 1;
+        Pause(std::chrono::seconds(seconds));
+        PostMessageA(window, WM_KEYDOWN, VK_SPACE, 0);
+        DWORD exitCode = 0;
+        return saver.WaitForExit(kSaverExit, exitCode) ? 0 : 1;
+    } catch (const std::runtime_error& error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     const int seconds = argc > 2 ? std::atoi(argv[2]) : 0;
     if (argc > 2 && std::strcmp(argv[1], "bare") == 0 && seconds > 0) return RunBare(seconds);
     if (argc > 2 && std::strcmp(argv[1], "preview") == 0 && seconds > 0) return RunPreview(seconds);
-    std::fprintf(stderr, "usage: bench_window bare|preview SECONDS\n");
+    if (argc > 2 && std::strcmp(argv[1], "dark") == 0 && seconds > 0) return RunDark(seconds);
+    std::fprintf(stderr, "usage: bench_window bare|preview|dark SECONDS\n");
     return 2;
 }

@@ -2,7 +2,9 @@
 
 #include <tlhelp32.h>
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <stdexcept>
 
 namespace {
@@ -230,4 +232,23 @@ bool ProcessRuns(const char* exeName) {
 
 const char* SaverPath() {
     return SOLQUERA_SCR;
+}
+
+bool SendPowerSetting(HWND window, const GUID& setting, DWORD value) {
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    const HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, processId);
+    if (!process) return false;
+    // The record ends in the value's first byte: room for the whole value.
+    const POWERBROADCAST_SETTING record{setting, sizeof value, {}};
+    std::vector<char> bytes(sizeof record + sizeof value);
+    std::memcpy(bytes.data(), &record, sizeof record);
+    std::memcpy(bytes.data() + offsetof(POWERBROADCAST_SETTING, Data), &value, sizeof value);
+    void* remote = VirtualAllocEx(process, nullptr, bytes.size(), MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    const bool sent = remote && WriteProcessMemory(process, remote, bytes.data(), bytes.size(), nullptr) &&
+                      SendMessageTimeoutA(window, WM_POWERBROADCAST, PBT_POWERSETTINGCHANGE,
+                                          reinterpret_cast<LPARAM>(remote), SMTO_BLOCK, 5000, nullptr);
+    if (remote) VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+    CloseHandle(process);
+    return sent;
 }

@@ -128,3 +128,12 @@ bool ProcessRuns(const char* exeName);
 
 // The path of the built screen saver, as the Windows side sees it.
 const char* SaverPath();
+
+// Tells a window of another process that a power setting changed, as the
+// system does: the setting's record is written into that process's memory
+// and the window sent PBT_POWERSETTINGCHANGE with its address. False when
+// it could not be sent.
+bool SendPowerSetting(HWND window, const GUID& setting, DWORD value);
+// The console's display: 0 off, 1 on.
+inline constexpr GUID kConsoleDisplayState = {
+    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};

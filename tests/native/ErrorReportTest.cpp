@@ -3,7 +3,10 @@
 #include <cstdint>
 #include <string>
 
+#include <stdexcept>
+
 #include "ui/ErrorReport.h"
+#include "ui/ShutdownSteps.h"
 
 namespace {
 
@@ -47,3 +50,17 @@ TEST(ErrorReport, MessageEndsWithOneFullStop) {
 }
 
 }  // namespace
+
+// A restore that fails, with our error or any other, must not keep the temp
+// files or the quit message from coming.
+TEST(ShutdownSteps, EveryStepRunsAndTheFirstFailureIsRaisedAgain) {
+    ShutdownSteps steps;
+    int ran = 0;
+    steps.Run([] { throw 42; });
+    steps.Run([&] { ++ran; });
+    steps.Run([] { throw std::runtime_error("second"); });
+    steps.Run([&] { ++ran; });
+    EXPECT_EQ(ran, 2);
+    EXPECT_THROW(steps.RaiseFirstFailure(), int);
+    EXPECT_NO_THROW(ShutdownSteps().RaiseFirstFailure());
+}

@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "slideshow/PageBuilder.h"
 #include "slideshow/PageText.h"
 
 namespace {
@@ -132,4 +133,46 @@ TEST(PhotoPage, NumbersAreDecimalWithoutFillAndNoLineBreakAnywhere) {
     EXPECT_NE(page.find("width=\"7\" height=\"2147483647\""), std::string::npos);
     EXPECT_EQ(page.find_first_of("\r\n"), std::string::npos);
     EXPECT_EQ(page.back(), '>');
+}
+
+// A page file left behind is deleted only when it is exactly one of ours:
+// another program's file with a similar text stays.
+TEST(PhotoPage, OurPagesAreRecognisedAndNoOtherText) {
+    const std::string photo =
+        PhotoPage(Reveal("7"), 1920, 1080, "C:\\Users\\J\xE4ger\\Temp\\ins1.jpg", PhotoFit::Width);
+    for (const std::string& page : {StartPage(kFade), StartPage(Reveal("-3")), photo,
+                                    PhotoPage(kFade, 152, 112, "C:\\a \"b\" c.jpg", PhotoFit::Height)}) {
+        EXPECT_TRUE(IsSlideshowPage(page)) << page;
+    }
+    for (const std::string& other :
+         {std::string(), photo + "\r\n", photo.substr(0, photo.size() - 1), " " + photo,
+          StartPage(Reveal("07")), StartPage(Reveal("3,x")), StartPage("<meta name=x>"),
+          std::string("<html><head></head><body>Installer</body></html>")}) {
+        EXPECT_FALSE(IsSlideshowPage(other)) << other;
+    }
+}
+
+// The content a window shows without a page file is what the view would
+// read from the file.
+TEST(PhotoPage, BuiltContentIsWhatThePageSays) {
+    const struct {
+        PixelSize photo;
+        std::int32_t width, height;
+    } rows[] = {{{640, 480}, 1920, 1080}, {{480, 640}, 1920, 1080}, {{1600, 900}, 152, 112}, {{1, 1}, 1, 1}};
+    for (const auto& row : rows) {
+        const BuiltPage page =
+            BuildPhotoPage(Reveal("5"), row.photo, row.width, row.height, "C:\\t\\ins2.jpg");
+        const PageContent read = ReadPage(page.text);
+        ASSERT_TRUE(read.photo && page.content.photo) << page.text;
+        EXPECT_EQ(page.content.photo->source, read.photo->source);
+        EXPECT_EQ(page.content.photo->fit, read.photo->fit) << page.text;
+        EXPECT_EQ(page.content.photo->table.width, read.photo->table.width);
+        EXPECT_EQ(page.content.photo->table.height, read.photo->table.height);
+        EXPECT_EQ(page.content.photo->cell.width, read.photo->cell.width);
+        EXPECT_EQ(page.content.photo->cell.height, read.photo->cell.height);
+        EXPECT_EQ(page.content.exit.pattern, read.exit.pattern);
+        EXPECT_EQ(page.content.exit.durationMs, read.exit.durationMs);
+    }
+    EXPECT_FALSE(BuildStartPage(kFade).content.photo);
+    EXPECT_EQ(BuildStartPage(kFade).content.exit.kind, ExitTransition::Kind::Fade);
 }

@@ -58,16 +58,3 @@ TEST(TransitionPlan, Pattern23DrawsEveryPatternAndRepeatsForASeed) {
     EXPECT_EQ(drawn.size(), 23u);
     EXPECT_GT(seeds.size(), 390u);
 }
-
-TEST(TransitionPlan, ProgressIsLinearInTime) {
-    RandomGenerator random;
-    const TransitionPlan plan = PlanTransition(Reveal(5), random);
-    const struct {
-        std::int64_t elapsedMs;
-        double progress;
-    } rows[] = {{-20, 0.0},  {0, 0.0},    {300, 0.1}, {1500, 0.5}, {2999, 2999 / 3000.0},
-                {3000, 1.0}, {60000, 1.0}};
-    for (const auto& row : rows)
-        EXPECT_DOUBLE_EQ(TransitionProgress(plan, row.elapsedMs), row.progress) << row.elapsedMs;
-    EXPECT_DOUBLE_EQ(TransitionProgress(PlanTransition({}, random), 0), 1.0);
-}

@@ -37,6 +37,13 @@ std::optional<PageContent> CurrentPhotoPage(std::string& text) {
     return ReadPage(text);
 }
 
+// Lit pixels on the screen's middle row, every fourth one looked at.
+int LitAcrossTheMiddle(const ScreenShot& shot) {
+    int lit = 0;
+    for (int x = 0; x < shot.Width(); x += 4) lit += !shot.IsBlack(x, shot.Height() / 2);
+    return lit;
+}
+
 class BuiltInViewSaverTest : public ::testing::Test {
 protected:
     // No setting: the saver fades, its default.
@@ -142,5 +149,27 @@ TEST_F(BuiltInViewSaverTest, FadeHalfwayMixesTheTwoPhotographs) {
     }
     ASSERT_GT(differing, 1000) << "the two photographs hardly differ";
     EXPECT_GT(mixed, differing * 8 / 10) << mixed << " of " << differing << " channels mixed";
+    EndSaver(saver);
+}
+
+// With the display off the first photograph comes due and is not drawn (the
+// start page stays black); on again, it is drawn at once, without waiting
+// for the next one.
+TEST_F(BuiltInViewSaverTest, NoFrameIsDrawnWhileTheDisplayIsOff) {
+    SaverProcess saver("/s");
+    window_ = saver.WaitForWindow(kFormClass);
+    ASSERT_NE(window_, nullptr);
+    ASSERT_TRUE(WaitUntil([] { return !TempFiles("ins*.htm").empty(); })) << "no start page";
+    Pause(300ms);
+    ASSERT_TRUE(SendPowerSetting(window_, kConsoleDisplayState, 0));
+    std::string text;
+    ASSERT_TRUE(WaitUntil([&] { return CurrentPhotoPage(text).has_value(); }, kFirstAdvance));
+    Pause(kTransition);
+    EXPECT_EQ(LitAcrossTheMiddle(ScreenShot()), 0) << "drawn with the display off";
+    ASSERT_TRUE(SendPowerSetting(window_, kConsoleDisplayState, 1));
+    Pause(300ms);
+    const ScreenShot lit;
+    EXPECT_GT(LitAcrossTheMiddle(lit), lit.Width() / 8)
+        << "the photograph is not drawn when the display is on";
     EndSaver(saver);
 }

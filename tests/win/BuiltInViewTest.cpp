@@ -9,6 +9,7 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "driver/DisplaySettings.h"
 #include "driver/ScreenShot.h"
@@ -97,7 +98,7 @@ protected:
     // The view laid out as the slideshow lays out its view: frame and scroll
     // bars outside the window.
     void MakeView() {
-        view_ = CreateBuiltInView(parent_, random_);
+        view_ = std::make_unique<BuiltInView>(parent_, random_);
         view_->SetBounds(-2, -2, kWidth + GetSystemMetrics(SM_CXHSCROLL) + 4,
                          kHeight + GetSystemMetrics(SM_CYVSCROLL) + 4);
     }
@@ -133,7 +134,7 @@ protected:
 };
 
 TEST_F(BuiltInViewTest, StartsAtTheDesignPlacementWithTheControlsFrame) {
-    view_ = CreateBuiltInView(parent_, random_);
+    view_ = std::make_unique<BuiltInView>(parent_, random_);
     const HWND window = GetWindow(parent_, GW_CHILD);
     ASSERT_NE(window, nullptr);
     RECT bounds;
@@ -288,6 +289,36 @@ TEST_F(BuiltInViewTest, ANavigationDuringATransitionStartsFromWhatIsShown) {
     ExpectBlueLeftOfRed(shot);
     Pause(3100ms);
     EXPECT_TRUE(ViewShot().IsNear(30, 120, kRed));
+}
+
+// The view's debug lines, as a debugger sees them: the system raises each
+// one as an exception that a first handler sees before anyone else.
+std::vector<std::string> debugLines;
+LONG CALLBACK CollectDebugLine(EXCEPTION_POINTERS* exception) {
+    const EXCEPTION_RECORD& record = *exception->ExceptionRecord;
+    if (record.ExceptionCode == DBG_PRINTEXCEPTION_C && record.NumberParameters >= 2)
+        debugLines.emplace_back(reinterpret_cast<const char*>(record.ExceptionInformation[1]));
+    return EXCEPTION_CONTINUE_SEARCH;
+}
+
+// The parent changed its size since the last page (a window maximised
+// late): the view lays the old page out anew at once, and the new page's
+// change is still the one its debug line tells of.
+TEST_F(BuiltInViewTest, APageAfterTheParentsNewSizeLogsItsOwnChange) {
+    MakeView();
+    ShowPage(PhotoPageOf(Reveal(6), 640, 480, kRed, photoFile_));  // the first page: a cut
+    Pause(100ms);
+    SetWindowPos(parent_, nullptr, 0, 0, kWidth - 40, kHeight - 40,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    void* const handler = AddVectoredExceptionHandler(1, CollectDebugLine);
+    ShowPage(PhotoPageOf(Fade(), 640, 480, kBlue, otherPhoto_));
+    Pause(3300ms);
+    RemoveVectoredExceptionHandler(handler);
+    SetWindowPos(parent_, nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ASSERT_EQ(debugLines.size(), 1u);
+    // The leaving page's exit plays, not the cut of the new layout.
+    EXPECT_TRUE(debugLines[0].starts_with("Solquera view: reveal 6:") && debugLines[0].ends_with("done\n"))
+        << debugLines[0];
 }
 
 }  // namespace

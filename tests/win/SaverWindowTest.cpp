@@ -2,6 +2,7 @@
 // start them, observed from outside: windows, registry, temp files, exit code.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <string>
 #include <vector>
 
@@ -345,5 +346,106 @@ TEST_F(SaverTest, TheFirstPhotographIsStagedAfterTwoSecondsAndFitted) {
     EXPECT_EQ(ReadFileBytes(TempFileEndingIn(".htm")), expectedPage) << "photograph " << number;
 
     PostMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+    ExpectCleanEnd(saver);
+}
+
+// The system ends the process once every top window has answered the
+// session's end: by then the shutdown has run. The preview's one top window
+// is the application's hidden one.
+TEST_F(SaverTest, TheSessionsEndRunsTheShutdownBeforeItIsAnswered) {
+    for (const bool preview : {false, true}) {
+        SCOPED_TRACE(preview ? "preview" : "full screen");
+        PreviewParent parent;
+        SaverProcess saver(preview ? parent.Argument() : "/s");
+        WaitForActivation();
+        const std::vector<HWND> windows = saver.TopLevelWindows();
+        for (const HWND window : windows) {
+            DWORD_PTR agreed = 0;
+            SendMessageTimeoutA(window, WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, &agreed);
+            EXPECT_TRUE(agreed) << ClassName(window);
+        }
+        for (const HWND window : windows)
+            SendMessageTimeoutA(window, WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF, SMTO_BLOCK, 5000, nullptr);
+        EXPECT_EQ(SoundValue(), kSoundPath);
+        EXPECT_EQ(PageTransitions(), LittleEndian(0));
+        EXPECT_TRUE(SaverTempFiles().empty());
+        ExpectCleanEnd(saver);
+    }
+}
+
+namespace {
+
+// A file of these bytes, last written that many minutes ago.
+void WriteOldFile(const std::string& path, const std::string& bytes, int minutes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+    const HANDLE file =
+        CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    const ULONGLONG then =
+        ((ULONGLONG{now.dwHighDateTime} << 32) | now.dwLowDateTime) - minutes * 600'000'000ull;
+    const FILETIME written{static_cast<DWORD>(then), static_cast<DWORD>(then >> 32)};
+    SetFileTime(file, nullptr, nullptr, &written);
+    CloseHandle(file);
+}
+
+}  // namespace
+
+// A preview the display settings killed left its files: the next start
+// deletes what is ours by its content and ten minutes old, and no other
+// program's file, whatever its name.
+TEST_F(SaverTest, TheNextStartDeletesOnlyWhatAnEndedRunOfOursLeft) {
+    const SaverResources resources;
+    RandomGenerator unused;
+    const std::string startPage = StartPage(ChooseExitMeta(23, unused));
+    const std::string photoPage =
+        PhotoPage(ChooseExitMeta(4, unused), 152, 112, TempDirectory() + "insa2.jpg", PhotoFit::Width);
+    const struct {
+        const char* name;
+        std::string bytes;
+        int ageMinutes;
+        bool deleted;
+    } files[] = {
+        {"insa1.htm", startPage, 11, true},
+        {"insa2.jpg", resources.Photo(7), 11, true},
+        {"insa3.htm", photoPage, 11, true},
+        {"insa4.htm", photoPage, 9, false},  // a run may still show it
+        {"insa5.htm", startPage + "\n", 60, false},
+        {"insa6.jpg", resources.Photo(7).substr(1), 60, false},
+        {"insa7.tmp", startPage, 60, false},
+    };
+    for (const auto& file : files) WriteOldFile(TempDirectory() + file.name, file.bytes, file.ageMinutes);
+    PreviewParent parent;
+    SaverProcess saver(parent.Argument());
+    ASSERT_NE(parent.WaitForSaverChild(), nullptr);
+    Pause(500ms);
+    for (const auto& file : files) {
+        const std::string path = TempDirectory() + file.name;
+        EXPECT_EQ(GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES, file.deleted) << file.name;
+        DeleteFileA(path.c_str());
+    }
+    DestroyWindow(parent.Handle());
+    ExpectCleanEnd(saver);
+}
+
+// Without a temp folder one box tells why, no tick's box nests inside it
+// (the photographs come meanwhile, from memory), and once it is gone input
+// ends the saver as always.
+TEST_F(SaverTest, WithoutATempFolderOneBoxAndTheSlideshowGoesOn) {
+    // The saver takes this process's environment.
+    const std::string temp = TempDirectory();
+    SetEnvironmentVariableA("TMP", "C:\\no temp folder 7f3a");
+    SaverProcess saver("/s");
+    SetEnvironmentVariableA("TMP", temp.c_str());
+    const HWND box = saver.WaitForMessageBox();
+    ASSERT_NE(box, nullptr);
+    EXPECT_NE(MessageBoxText(box).find("kann nicht erstellt werden"), std::string::npos)
+        << MessageBoxText(box);
+    Pause(9s);  // past the first photograph and the second
+    EXPECT_EQ(saver.TopLevelWindows("#32770").size(), 1u);
+    PressButton(box, "OK");
+    ASSERT_NE(saver.WaitForWindow(kFormClass), nullptr);
+    Pause(500ms);
+    ClickLeftButton();
     ExpectCleanEnd(saver);
 }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "driver/DisplaySettings.h"
-#include "slideshow/_Schoner.h"
+#include "slideshow/TempFile.h"
 
 namespace {
 

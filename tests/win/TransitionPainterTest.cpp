@@ -192,4 +192,15 @@ TEST(TransitionPainter, CutShowsTheNewPictureWithTheFirstFrame) {
     EXPECT_EQ(WrongPixels(*Shown(*painter), Mask{40, 30, std::vector<char>(40 * 30, 1)}), 0);
 }
 
+// A dissolve's lists of pixels grow to nearly the whole picture: a view
+// that keeps them between changes holds tens of megabytes for nothing.
+TEST(TransitionPainter, ADissolveGivesItsListsBackWhenItEnds) {
+    const auto painter = ChangeBegun(PixelImage(200, 150, kOldColour), PixelImage(200, 150, kNewColour),
+                                     {TransitionPlan::Kind::Reveal, 12, kSeed, 3000});
+    painter->DrawFrame(0.9);
+    EXPECT_GT(painter->WorkingBytes(), 0u);
+    painter->DrawFrame(1.0);
+    EXPECT_EQ(painter->WorkingBytes(), 0u);
+}
+
 }  // namespace

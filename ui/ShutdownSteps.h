@@ -1,0 +1,25 @@
+// The steps of a shutdown, run one after the other: each runs whatever an
+// earlier one raised, and the first exception, of whatever type, is raised
+// again once they have all run.
+#pragma once
+
+#include <exception>
+
+class ShutdownSteps {
+public:
+    template <typename Step>
+    void Run(Step&& step) noexcept {
+        try {
+            step();
+        } catch (...) {
+            if (!firstFailure_) firstFailure_ = std::current_exception();
+        }
+    }
+
+    void RaiseFirstFailure() const {
+        if (firstFailure_) std::rethrow_exception(firstFailure_);
+    }
+
+private:
+    std::exception_ptr firstFailure_;
+};
