@@ -318,6 +318,7 @@ void TSchoner::FollowPower(WPARAM event, LPARAM data) {
             break;
         case PBT_POWERSETTINGCHANGE: {
             const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(data);
+            if (!setting) return;
             const bool display = IsEqualGUID(setting->PowerSetting, kConsoleDisplayState) ||
                                  IsEqualGUID(setting->PowerSetting, kMonitorPowerOn);
             if (!display || setting->DataLength < sizeof(DWORD)) return;
