@@ -82,6 +82,10 @@ HWND SaverProcess::WaitForMessageBox(std::chrono::milliseconds timeout) const {
     return WaitForWindow("#32770", timeout);
 }
 
+bool SaverProcess::WaitUntilIdle(std::chrono::milliseconds timeout) const {
+    return WaitUntil([&] { return WaitForInputIdle(info_.hProcess, 0) == 0; }, timeout);
+}
+
 std::string WindowText(HWND window) {
     // Asked with a timeout, so that a saver busy or hung fails the test
     // instead of blocking it.

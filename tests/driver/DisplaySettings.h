@@ -41,6 +41,11 @@ public:
     // A message box (or any other standard dialog) of the process.
     HWND WaitForMessageBox(std::chrono::milliseconds timeout = kPromptly) const;
 
+    // True once the process has handled all its input and waits for more
+    // (only then does Wine pass its windows' changes on to the X display);
+    // false when the timeout passes first.
+    bool WaitUntilIdle(std::chrono::milliseconds timeout = kPromptly) const;
+
 private:
     PROCESS_INFORMATION info_{};
 };

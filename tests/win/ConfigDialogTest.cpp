@@ -30,6 +30,9 @@ using namespace std::chrono_literals;
 
 namespace {
 
+// Ample time for news from the X display to reach the test process.
+constexpr auto kFocusNews = 100ms;
+
 // A top-level window of the test's own, standing in for the display settings.
 class OwnerWindow {
 public:
@@ -48,6 +51,22 @@ public:
     OwnerWindow& operator=(const OwnerWindow&) = delete;
 
     std::string Argument() const { return "/c:" + std::to_string(reinterpret_cast<std::uintptr_t>(handle)); }
+
+    // The dialog of the saver once it is in front as a user meets it: the
+    // saver has gone idle, so Wine has passed the dialog's focus to the X
+    // display, and this thread has taken in its window's loss of that focus.
+    // Pressed earlier, the dialog may hand the foreground back before that
+    // late news is handled here; Wine then takes it for a switch to another
+    // program and puts the desktop in front.
+    HWND OpenDialogInFront(SaverProcess& saver) const {
+        const HWND dialog = saver.WaitForWindow(kFormClass);
+        EXPECT_NE(dialog, nullptr) << "no dialog";
+        EXPECT_TRUE(saver.WaitUntilIdle());
+        EXPECT_TRUE(WaitUntil([&] { return GetForegroundWindow() == dialog; }))
+            << "foreground: " << GetForegroundWindow();
+        Pause(kFocusNews);
+        return dialog;
+    }
 
     HWND handle;
 };
@@ -200,7 +219,7 @@ protected:
 TEST_F(ConfigDialogTest, WithAParentItIsOwnedByItAndOkStoresTheChosenEffect) {
     OwnerWindow owner;
     SaverProcess saver(owner.Argument());
-    const HWND dialog = OpenDialog(saver);
+    const HWND dialog = owner.OpenDialogInFront(saver);
     ASSERT_NE(dialog, nullptr);
 
     EXPECT_FALSE(IsWindowEnabled(owner.handle)) << "the parent must wait while the dialog is open";
@@ -224,7 +243,7 @@ TEST_F(ConfigDialogTest, CancelAfterAChangeKeepsTheStoredEffect) {
     StoreValue(kSettingsKey, "Effect", REG_DWORD, LittleEndian(5));
     OwnerWindow owner;
     SaverProcess saver(owner.Argument());
-    const HWND dialog = OpenDialog(saver);
+    const HWND dialog = owner.OpenDialogInFront(saver);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(SelectedEffect(dialog), 5);
 
