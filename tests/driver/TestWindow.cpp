@@ -1,17 +1,17 @@
 #include "driver/TestWindow.h"
 
-HWND CreateTestWindow(const TestWindowSpec& spec) {
+HWND CreateTestWindow(const TestWindowDescription& window) {
     WNDCLASSA windowClass{};
     const HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!GetClassInfoA(instance, spec.className, &windowClass)) {
+    if (!GetClassInfoA(instance, window.className, &windowClass)) {
         windowClass.lpfnWndProc = DefWindowProcA;
         windowClass.hInstance = instance;
-        windowClass.hbrBackground = spec.background;
-        windowClass.lpszClassName = spec.className;
+        windowClass.hbrBackground = window.background;
+        windowClass.lpszClassName = window.className;
         RegisterClassA(&windowClass);
     }
-    const RECT& bounds = spec.bounds;
-    return CreateWindowExA(spec.exStyle, spec.className, spec.caption, spec.style, bounds.left, bounds.top,
-                           bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr, nullptr, instance,
-                           nullptr);
+    const RECT& bounds = window.bounds;
+    return CreateWindowExA(window.exStyle, window.className, window.caption, window.style, bounds.left,
+                           bounds.top, bounds.right - bounds.left, bounds.bottom - bounds.top, nullptr,
+                           nullptr, instance, nullptr);
 }

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-struct TestWindowSpec {
+struct TestWindowDescription {
     const char* className;  // registered on first use
     DWORD style;
     RECT bounds;
@@ -14,4 +14,4 @@ struct TestWindowSpec {
     const char* caption = "";
 };
 
-HWND CreateTestWindow(const TestWindowSpec& spec);
+HWND CreateTestWindow(const TestWindowDescription& window);
