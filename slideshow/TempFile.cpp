@@ -110,8 +110,8 @@ void DeleteLeftoverTempFiles(const std::vector<std::string_view>& photographs) {
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     WIN32_FIND_DATAA found;
-    const HANDLE search = FindFirstFileA((directory + "ins*").c_str(), &found);
-    if (search == INVALID_HANDLE_VALUE) return;
+    const ScopedFind search(FindFirstFileA((directory + "ins*").c_str(), &found));
+    if (!search) return;
     do {
         const std::string path = directory + found.cFileName;
         const bool old = FileTimeValue(found.ftLastWriteTime) + kLeftoverAge <= FileTimeValue(now);
@@ -119,8 +119,7 @@ void DeleteLeftoverTempFiles(const std::vector<std::string_view>& photographs) {
             IsLeftover(path, FileSize(found), photographs)) {
             DeleteTempFile(path);
         }
-    } while (FindNextFileA(search, &found));
-    FindClose(search);
+    } while (FindNextFileA(search.Get(), &found));
 }
 
 void WriteTempFile(const std::string& path, std::string_view bytes) {

@@ -51,13 +51,19 @@ private:
     Handle handle_ = Traits::Empty();
 };
 
-struct FileTraits {
+// The traits of a kernel handle whose failure value is INVALID_HANDLE_VALUE,
+// not null, given back by `release`.
+template <auto release>
+struct InvalidValueEmptyTraits {
     using Handle = HANDLE;
-    // CreateFile's failure value, not null.
     static Handle Empty() noexcept { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) noexcept { CloseHandle(handle); }
+    static void Close(Handle handle) noexcept { release(handle); }
 };
-using ScopedFile = Scoped<FileTraits>;
+
+// A file from CreateFile.
+using ScopedFile = Scoped<InvalidValueEmptyTraits<&CloseHandle>>;
+// A search from FindFirstFile.
+using ScopedFind = Scoped<InvalidValueEmptyTraits<&FindClose>>;
 
 // The traits of a handle that is null when empty and given back by `release`.
 template <typename HandleType, auto release>
