@@ -26,15 +26,39 @@ fi
 
 # The host's libc6-i386 provides the loader (/lib/ld-linux.so.2) of the
 # unpacked programs: the unpacked glibc must be the same version.
-rm -rf "$dir"
 mkdir -p "$(dirname "$dir")"
+. "$(dirname "$0")/retry.sh"
+mirror=http://deb.debian.org/debian
+suites="bookworm bookworm-updates bookworm-security"
+log="$dir.log"
 # Wine loads the X libraries at run time (they are only recommended); without
 # them it would see the two monitors' Xinerama screens as one monitor.
-mmdebstrap --variant=extract --arch=i386 --quiet \
-  --include=wine32,libwine,libxinerama1,libxrandr2,libxcursor1,libxi6,libxcomposite1,libxrender1,libxext6,libxfixes3,libfreetype6,libfontconfig1 \
-  bookworm "$dir" "deb http://deb.debian.org/debian bookworm main" \
-  "deb http://deb.debian.org/debian bookworm-updates main" \
-  "deb http://deb.debian.org/debian-security bookworm-security main"
+unpack_wine32() {
+  rm -rf "$dir"
+  set --
+  for suite in $suites; do
+    case $suite in
+      *-security) set -- "$@" "deb $mirror-security $suite main" ;;
+      *) set -- "$@" "deb $mirror $suite main" ;;
+    esac
+  done
+  mmdebstrap --variant=extract --arch=i386 \
+    --include=wine32,libwine,libxinerama1,libxrandr2,libxcursor1,libxi6,libxcomposite1,libxrender1,libxext6,libxfixes3,libfreetype6,libfontconfig1 \
+    bookworm "$dir" "$@"
+}
+# The updates and security suites only bring fixes: where one stays broken
+# (a mirror in mid-sync), the main suite alone still gives a working Wine,
+# and the glibc check below keeps it matched to the host.
+while ! retry "$log" unpack_wine32; do
+  broken=$(broken_suites "$log" | grep -E -e '-(updates|security)$' || true)
+  if [ -z "$broken" ]; then
+    echo "cannot unpack the 32-bit Wine: $(failure_cause "$log") (the full output is in $log)" >&2
+    exit 1
+  fi
+  echo "going on without $(echo $broken): $(failure_cause "$log")" >&2
+  suites=$(for suite in $suites; do echo "$broken" | grep -qx "$suite" || echo "$suite"; done)
+done
+rm -f "$log"
 glibc_version() { zcat "$1" | head -1 | sed 's/.*(\(.*\)).*/\1/'; }
 unpacked=$(glibc_version "$dir/usr/share/doc/libc6/changelog.Debian.gz")
 host=$(glibc_version /usr/share/doc/libc6-i386/changelog.Debian.gz)

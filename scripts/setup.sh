@@ -21,23 +21,37 @@ if [ -f "$sources" ] && ! grep -q "deb-src" "$sources"; then
   need_update=1
 fi
 
+root="$(cd "$(dirname "$0")/.." && pwd)"
+. "$root/scripts/retry.sh"
+mkdir -p "$root/build"
+log="$root/build/setup.log"
+export DEBIAN_FRONTEND=noninteractive
+# A suite whose index stays broken (a mirror in mid-sync) is left out with its
+# old list or none; the install below fails and says so if it needed it.
 if [ -n "$missing" ] || [ -n "$need_update" ]; then
-  export DEBIAN_FRONTEND=noninteractive
-  apt-get update -q
+  echo "updating the package lists"
+  if ! retry "$log" apt-get update -q; then
+    grep -q "Some index files failed to download" "$log" || {
+      echo "cannot update the package lists: $(failure_cause "$log")" >&2; exit 1; }
+    echo "going on without $(broken_suites "$log" | tr '\n' ' ')($(failure_cause "$log"))" >&2
+  fi
 fi
 if [ -n "$missing" ]; then
-  apt-get install -y -q --no-install-recommends $missing
+  echo "installing$missing"
+  retry "$log" apt-get install -y -q --no-install-recommends $missing || {
+    echo "cannot install$missing: $(failure_cause "$log") (the full output is in $log)" >&2; exit 1; }
 fi
 
 # libjpeg-turbo for the Windows builds comes from Debian's source package,
 # unpacked once into the build tree.
-deps="$(cd "$(dirname "$0")/.." && pwd)/build/deps"
+deps="$root/build/deps"
 if ! ls -d "$deps"/libjpeg-turbo-[0-9]* >/dev/null 2>&1; then
   mkdir -p "$deps"
-  (cd "$deps" && apt-get source -q libjpeg-turbo >/dev/null 2>&1) || {
-    echo "cannot fetch the libjpeg-turbo source package" >&2; exit 1; }
+  (cd "$deps" && retry "$log" apt-get source -q libjpeg-turbo) || {
+    echo "cannot fetch the libjpeg-turbo source package: $(failure_cause "$log")" >&2; exit 1; }
 fi
+rm -f "$log"
 
 # The i686 build's tests run under a 32-bit Wine of their own, where this
 # kernel runs 32-bit programs.
-"$(dirname "$0")/install-wine32.sh" "$(dirname "$deps")/wine32"
+"$root/scripts/install-wine32.sh" "$root/build/wine32"
