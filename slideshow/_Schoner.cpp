@@ -7,6 +7,7 @@
 #include "slideshow/ClockSeed.h"
 #include "slideshow/InputWatch.h"
 #include "slideshow/PageText.h"
+#include "slideshow/SaverRun.h"
 #include "slideshow/SlideSequence.h"
 #include "slideshow/TempFile.h"
 #include "ui/Application.h"
@@ -19,9 +20,6 @@
 TSchoner* Schoner = nullptr;
 
 namespace {
-
-// Set by the first StopSaver: the slideshow has ended, whatever still runs.
-bool slideshowStopped = false;
 
 const FormLayout kSchonerLayout = {
     .caption = "Solquera",
@@ -40,13 +38,6 @@ constexpr int kMinimumViewClientWidth = 700;
 // frame and scroll bars are never seen.
 constexpr int kViewOverhang = 2;
 
-// The power settings whose changes say that the display went off or on:
-// the console's display (Windows 8 on), else the monitor's power.
-constexpr GUID kConsoleDisplayState = {
-    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
-constexpr GUID kMonitorPowerOn = {
-    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
-
 // What a run ended without its shutdown (a preview the display settings
 // killed) left in the temp folder.
 void DeleteLeftovers() {
@@ -58,7 +49,7 @@ void DeleteLeftovers() {
 
 }  // namespace
 
-TSchoner::TSchoner() : Form(kSchonerLayout) {
+TSchoner::TSchoner() : Form(kSchonerLayout), displayPower_([this](bool drawing) { FollowDrawing(drawing); }) {
     Schoner = this;
     CreateWindowFromLayout();
     Timer1 = std::make_unique<Timer>(kTimerIntervalMs, [this] { Timer1Timer(); });
@@ -113,7 +104,7 @@ void TSchoner::FormCreate() {
 void TSchoner::FormActivate() {
     // The display settings may have closed the preview before it was shown:
     // after the shutdown nothing is made.
-    if (slideshowStopped) return;
+    if (SlideshowStopped()) return;
     ReseedFromClock();
     PlayOrder = AscendingPlayOrder();
     PhotoIndex = static_cast<std::int32_t>(PlayOrder.size());
@@ -127,7 +118,7 @@ void TSchoner::FormActivate() {
     if (SaverMode == smSaver) CoverMonitors();
     LayOutWebBrowser();
     ReportUnwrittenPages();
-    WatchDisplayPower();
+    displayPower_.Watch(Handle());
     InstallSaverWindowProc();
     if (SaverMode == smSaver) SetCapture(Handle());
 }
@@ -144,7 +135,7 @@ void TSchoner::CoverMonitors() {
 // A monitor plugged in or out, or a new resolution: every window follows, and
 // a slideshow window of a new size shows its next photograph at once, fitted anew.
 void TSchoner::OnDisplayChange() {
-    if (!companions_ || slideshowStopped) return;
+    if (!companions_ || SlideshowStopped()) return;
     const int width = Width();
     const int height = Height();
     CoverMonitors();
@@ -194,7 +185,7 @@ void TSchoner::InstallSaverWindowProc() {
 
 void TSchoner::SaverWindowProc(Message& message) {
     if (message.msg == WM_POWERBROADCAST) {
-        FollowPower(message.wParam, message.lParam);
+        displayPower_.Follow(message.wParam, message.lParam);
         message.result = TRUE;
         return;
     }
@@ -204,7 +195,7 @@ void TSchoner::SaverWindowProc(Message& message) {
     }
     // The capture let go without another window of ours taking it: Wine does
     // so when the activation comes back late, after an error box.
-    if (message.msg == WM_CAPTURECHANGED && message.lParam == 0 && !slideshowStopped) {
+    if (message.msg == WM_CAPTURECHANGED && message.lParam == 0 && !SlideshowStopped()) {
         SetCapture(Handle());
         return;
     }
@@ -251,7 +242,7 @@ void TSchoner::FormKeyDown() {
 // The display settings destroy the preview window (and ours in it) when they
 // close or switch the preview; the process must not outlive it.
 void TSchoner::OnDestroy() {
-    if (!slideshowStopped) StopSaver();
+    if (!SlideshowStopped()) StopSaver();
 }
 
 bool TSchoner::OnSysCommand(WPARAM command) {
@@ -267,7 +258,7 @@ void TSchoner::Timer1Timer() {
     Application::ProcessMessages();
     // A close request served just now has deleted the temp files; staging
     // would only write them again.
-    if (slideshowStopped) return;
+    if (SlideshowStopped()) return;
     if (TickClock(Countdown, PhotoIndex, PlayOrder, ProcessRandom(), ReseedFromClock)) StageNextPhoto();
     TickCompanions();
     Application::ProcessMessages();
@@ -289,47 +280,9 @@ void TSchoner::StageNextPhoto() {
     WebBrowser1->Show();
 }
 
-// Registered with the system at the activation, as the power setting
-// notifications are looked up at run time (Windows Vista on).
-void TSchoner::WatchDisplayPower() {
-    using RegisterCall = HPOWERNOTIFY(WINAPI*)(HANDLE, LPCGUID, DWORD);
-    static const auto registerNotification = reinterpret_cast<RegisterCall>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("user32.dll"), "RegisterPowerSettingNotification")));
-    if (!registerNotification || !powerNotifications_.empty()) return;
-    for (const GUID& setting : {kConsoleDisplayState, kMonitorPowerOn}) {
-        if (const HPOWERNOTIFY notification =
-                registerNotification(Handle(), &setting, DEVICE_NOTIFY_WINDOW_HANDLE)) {
-            powerNotifications_.push_back(notification);
-            break;
-        }
-    }
-}
-
 // The display off or the system suspending: the views draw no frame, and
 // the slideshow's own timing goes on. Resuming draws again.
-void TSchoner::FollowPower(WPARAM event, LPARAM data) {
-    switch (event) {
-        case PBT_APMSUSPEND:
-            suspended_ = true;
-            break;
-        case PBT_APMRESUMEAUTOMATIC:
-        case PBT_APMRESUMESUSPEND:
-            suspended_ = false;
-            break;
-        case PBT_POWERSETTINGCHANGE: {
-            const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(data);
-            if (!setting) return;
-            const bool display = IsEqualGUID(setting->PowerSetting, kConsoleDisplayState) ||
-                                 IsEqualGUID(setting->PowerSetting, kMonitorPowerOn);
-            if (!display || setting->DataLength < sizeof(DWORD)) return;
-            // 0 is off; the console's display also says 2 when dimmed, which still shows.
-            displayOff_ = *reinterpret_cast<const DWORD*>(setting->Data) == 0;
-            break;
-        }
-        default:
-            return;
-    }
-    const bool drawing = !displayOff_ && !suspended_;
+void TSchoner::FollowDrawing(bool drawing) {
     if (drawnView_) drawnView_->SetDisplayOn(drawing);
     if (companions_) companions_->SetDisplayOn(drawing);
 }
@@ -339,89 +292,7 @@ void TSchoner::EndSlideshow(ShutdownSteps& steps) noexcept {
         if (Timer1) Timer1->SetEnabled(false);
     });
     steps.Run([this] { companions_.reset(); });
-    steps.Run([this] {
-        using UnregisterCall = BOOL(WINAPI*)(HPOWERNOTIFY);
-        static const auto unregisterNotification = reinterpret_cast<UnregisterCall>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleA("user32.dll"), "UnregisterPowerSettingNotification")));
-        for (const HPOWERNOTIFY notification : powerNotifications_) unregisterNotification(notification);
-        powerNotifications_.clear();
-    });
+    steps.Run([this] { displayPower_.Stop(); });
     steps.Run([this] { DeleteTempFile(HtmlFile); });
     steps.Run([this] { DeleteTempFile(PhotoFile); });
-}
-
-namespace {
-
-// The browser's settings as they were before the slideshow borrowed them.
-void RestoreBrowserSettings() {
-    RestoreNavigationSound();
-    if (PageTransitionsWereOff) DisablePageTransitions();
-}
-
-// Full-screen mode tells the system a saver runs, and hides the cursor for the
-// whole run.
-void EnterSaverMode() {
-    if (SaverMode != smSaver) return;
-    SetScreenSaverRunning(true);
-    ShowCursor(FALSE);
-}
-
-// A slideshow that could not be built (or whose message loop failed) leaves
-// nothing changed: flag lowered, cursor shown, browser settings restored, and
-// no pointer to the window that is gone. Its error is then reported.
-void UndoFailedStart() noexcept {
-    Schoner = nullptr;
-    if (SaverMode == smSaver) {
-        SetScreenSaverRunning(false);
-        ShowCursor(TRUE);
-    }
-    try {
-        RestoreBrowserSettings();
-    } catch (...) {
-        // The error that stopped the start is the one to report.
-    }
-}
-
-}  // namespace
-
-void StopSaver() {
-    slideshowStopped = true;
-    ShutdownSteps steps;
-    steps.Run([] {
-        if (SaverMode == smSaver) SetScreenSaverRunning(false);
-    });
-    if (Schoner) Schoner->EndSlideshow(steps);
-    steps.Run(RestoreBrowserSettings);
-    PostQuitMessage(0);
-    steps.RaiseFirstFailure();
-}
-
-namespace {
-
-// The process ends once the session's end is answered: the shutdown runs
-// now, and nothing is shown that would wait for the user.
-void EndWithTheSession() noexcept {
-    try {
-        StopSaver();
-    } catch (...) {
-        // Whatever could be restored is; the session ends all the same.
-    }
-}
-
-}  // namespace
-
-void StartSaver() {
-    // A preview needs its window; without one there is nothing to show in.
-    if (SaverMode == smPreview && !IsWindow(ParentWindowHandle())) return;
-    EnterSaverMode();
-    try {
-        Application::Initialize();
-        Application::OnSessionEnd(EndWithTheSession);
-        TSchoner window;
-        window.ShowModal();
-        while (!Application::Terminated()) Application::HandleMessage();
-    } catch (...) {
-        UndoFailedStart();
-        throw;
-    }
 }

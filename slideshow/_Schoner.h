@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "slideshow/Companion.h"
+#include "slideshow/DisplayPower.h"
 #include "slideshow/HtmlView.h"
 #include "slideshow/PageBuilder.h"
 #include "ui/Error.h"
@@ -66,8 +67,7 @@ private:
     void ShowPage(const BuiltPage& page, std::string_view photoJpeg);
     void ReportUnwrittenPages();
     void StageNextPhoto();
-    void WatchDisplayPower();
-    void FollowPower(WPARAM event, LPARAM data);
+    void FollowDrawing(bool drawing);
     void LayOutWebBrowser();
     void CoverMonitors();
     void TickCompanions();
@@ -79,20 +79,8 @@ private:
     // Why the page files could not be written, until it is reported once.
     std::optional<Error> unwrittenPages_;
     bool unwrittenPagesReported_ = false;
-    // No frame is drawn while the display is off or the system suspends.
-    bool displayOff_ = false;
-    bool suspended_ = false;
-    std::vector<HPOWERNOTIFY> powerNotifications_;
+    DisplayPowerWatch displayPower_;
 };
 
 // The one slideshow window of the process, while it exists.
 extern TSchoner* Schoner;
-
-// Entry of the preview and full-screen modes: returns when the slideshow has ended.
-void StartSaver();
-
-// The common shutdown: saver flag lowered, the window's part, browser
-// settings restored, quit message posted; each step whatever an earlier
-// one raised, whose first error is raised again at the end. Harmless when
-// run again.
-void StopSaver();

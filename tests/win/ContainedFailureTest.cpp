@@ -8,6 +8,7 @@
 
 #include "driver/DisplaySettings.h"
 #include "saver/ScreenSaver.h"
+#include "slideshow/SaverRun.h"
 #include "slideshow/_Schoner.h"
 #include "ui/Error.h"
 #include "ui/Timer.h"

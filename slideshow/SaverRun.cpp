@@ -1,0 +1,85 @@
+#include "slideshow/SaverRun.h"
+
+#include "saver/ScreenSaver.h"
+#include "slideshow/BrowserGuard.h"
+#include "slideshow/_Schoner.h"
+#include "ui/Application.h"
+#include "ui/ShutdownSteps.h"
+
+namespace {
+
+bool slideshowStopped = false;
+
+// The browser's settings as they were before the slideshow borrowed them.
+void RestoreBrowserSettings() {
+    RestoreNavigationSound();
+    if (PageTransitionsWereOff) DisablePageTransitions();
+}
+
+// Full-screen mode tells the system a saver runs, and hides the cursor for the
+// whole run.
+void EnterSaverMode() {
+    if (SaverMode != smSaver) return;
+    SetScreenSaverRunning(true);
+    ShowCursor(FALSE);
+}
+
+// A slideshow that could not be built (or whose message loop failed) leaves
+// nothing changed: flag lowered, cursor shown, browser settings restored, and
+// no pointer to the window that is gone. Its error is then reported.
+void UndoFailedStart() noexcept {
+    Schoner = nullptr;
+    if (SaverMode == smSaver) {
+        SetScreenSaverRunning(false);
+        ShowCursor(TRUE);
+    }
+    try {
+        RestoreBrowserSettings();
+    } catch (...) {
+        // The error that stopped the start is the one to report.
+    }
+}
+
+// The process ends once the session's end is answered: the shutdown runs
+// now, and nothing is shown that would wait for the user.
+void EndWithTheSession() noexcept {
+    try {
+        StopSaver();
+    } catch (...) {
+        // Whatever could be restored is; the session ends all the same.
+    }
+}
+
+}  // namespace
+
+bool SlideshowStopped() {
+    return slideshowStopped;
+}
+
+void StopSaver() {
+    slideshowStopped = true;
+    ShutdownSteps steps;
+    steps.Run([] {
+        if (SaverMode == smSaver) SetScreenSaverRunning(false);
+    });
+    if (Schoner) Schoner->EndSlideshow(steps);
+    steps.Run(RestoreBrowserSettings);
+    PostQuitMessage(0);
+    steps.RaiseFirstFailure();
+}
+
+void StartSaver() {
+    // A preview needs its window; without one there is nothing to show in.
+    if (SaverMode == smPreview && !IsWindow(ParentWindowHandle())) return;
+    EnterSaverMode();
+    try {
+        Application::Initialize();
+        Application::OnSessionEnd(EndWithTheSession);
+        TSchoner window;
+        window.ShowModal();
+        while (!Application::Terminated()) Application::HandleMessage();
+    } catch (...) {
+        UndoFailedStart();
+        throw;
+    }
+}
