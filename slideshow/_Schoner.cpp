@@ -13,7 +13,8 @@
 #include "ui/Application.h"
 #include "ui/Jpeg.h"
 #include "ui/Resource.h"
-#include "view/BuiltInView.h"
+#include "ui/ShutdownSteps.h"
+#include "view/PageReader.h"
 
 #include <vector>
 
@@ -52,16 +53,14 @@ void DeleteLeftovers() {
 TSchoner::TSchoner() : Form(kSchonerLayout), displayPower_([this](bool drawing) { FollowDrawing(drawing); }) {
     Schoner = this;
     CreateWindowFromLayout();
+    // From the window's start: a box of its creation or activation may wait
+    // all night, and the views must not draw meanwhile with the display off.
+    displayPower_.Watch(Handle());
     Timer1 = std::make_unique<Timer>(kTimerIntervalMs, [this] { Timer1Timer(); });
     // The system's HTML view where its engine plays page transitions; our own
     // view of the same pages everywhere else.
-    if (HtmlEnginePlaysTransitions()) {
-        WebBrowser1 = CreateWebBrowserView(Handle());
-    } else {
-        auto view = std::make_unique<BuiltInView>(Handle(), ProcessRandom());
-        drawnView_ = view.get();
-        WebBrowser1 = std::move(view);
-    }
+    WebBrowser1 = HtmlEnginePlaysTransitions() ? CreateWebBrowserView(Handle())
+                                               : CreateBuiltInView(Handle(), ProcessRandom());
     RunCreateHandler();
 }
 
@@ -101,26 +100,39 @@ void TSchoner::FormCreate() {
     Effect = LoadEffect();
 }
 
+// Each step runs whatever an earlier one raised, and the input watch and the
+// capture are installed in the end whatever failed: input always ends the
+// saver. What failed is shown first, since a box takes the activation, whose
+// loss would end the saver at once.
 void TSchoner::FormActivate() {
     // The display settings may have closed the preview before it was shown:
     // after the shutdown nothing is made.
     if (SlideshowStopped()) return;
+    ShutdownSteps steps;
+    steps.Run([this] { StartPlayOrder(); });
+    steps.Run(DeleteLeftovers);
+    steps.Run([this] { ShowStartPage(); });
+    if (SaverMode == smSaver) steps.Run([this] { CoverMonitors(); });
+    steps.Run([this] { LayOutWebBrowser(); });
+    Application::Guard([&] { steps.RaiseFirstFailure(); });
+    ReportUnwrittenPages();
+    InstallSaverWindowProc();
+    if (SaverMode == smSaver) SetCapture(Handle());
+}
+
+void TSchoner::StartPlayOrder() {
     ReseedFromClock();
     PlayOrder = AscendingPlayOrder();
     PhotoIndex = static_cast<std::int32_t>(PlayOrder.size());
     // An unread position keeps the stored one.
     if (POINT cursor; GetCursorPos(&cursor)) SavedCursorPos = cursor;
-    DeleteLeftovers();
+}
+
+void TSchoner::ShowStartPage() {
     PhotoFile = MakeTempName("jpg");
     HtmlFile = MakeTempName("htm");
     ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
     ShowPage(BuildStartPage(ExitMeta), {});
-    if (SaverMode == smSaver) CoverMonitors();
-    LayOutWebBrowser();
-    ReportUnwrittenPages();
-    displayPower_.Watch(Handle());
-    InstallSaverWindowProc();
-    if (SaverMode == smSaver) SetCapture(Handle());
 }
 
 // The slideshow window on the primary monitor, a companion on every other one.
@@ -128,7 +140,10 @@ void TSchoner::CoverMonitors() {
     const CoveringPlan plan = PlanCovering(DisplayMonitors());
     const ScreenArea& primary = plan.primary;
     if (!primary.Empty()) SetBounds(primary.left, primary.top, primary.Width(), primary.Height());
-    if (!companions_) companions_ = std::make_unique<Companions>(Handle(), Effect);
+    if (!companions_) {
+        companions_ = std::make_unique<Companions>(Handle(), Effect);
+        companions_->SetDisplayOn(displayPower_.Drawing());
+    }
     companions_->Cover(plan.companions);
 }
 
@@ -144,20 +159,22 @@ void TSchoner::OnDisplayChange() {
     if (photoShown && (Width() != width || Height() != height)) Countdown = 0;
 }
 
-// The page goes to the view through its files. Where they cannot be written
-// (no temp folder, a full disk) our own view is handed the page itself and
-// the slideshow goes on; the hosted control knows only files, and stays at
-// the page it has. The cause is kept for its one report.
+// The page and its photograph are written to their files, and our own view
+// is handed them from memory: it never reads back what was just written,
+// wherever the temp folder lies (a share, a long path, none at all). The
+// hosted control knows only files: where they cannot be written (no temp
+// folder, a full disk) it stays at the page it has. The cause is kept for
+// its one report.
 void TSchoner::ShowPage(const BuiltPage& page, std::string_view photoJpeg) {
+    bool written = true;
     try {
         if (page.content.photo) WriteTempFile(PhotoFile, photoJpeg);
         WriteTempFile(HtmlFile, page.text);
     } catch (const Error& error) {
         if (!unwrittenPages_) unwrittenPages_ = error;
-        if (drawnView_) drawnView_->ShowPage(page.content, photoJpeg);
-        return;
+        written = false;
     }
-    WebBrowser1->Navigate(HtmlFile);
+    if (!WebBrowser1->ShowPage(page.content, photoJpeg) && written) WebBrowser1->Navigate(HtmlFile);
 }
 
 // Once, and before the input watch starts: the box takes the activation,
@@ -184,11 +201,6 @@ void TSchoner::InstallSaverWindowProc() {
 }
 
 void TSchoner::SaverWindowProc(Message& message) {
-    if (message.msg == WM_POWERBROADCAST) {
-        displayPower_.Follow(message.wParam, message.lParam);
-        message.result = TRUE;
-        return;
-    }
     if (SaverMode != smSaver) {
         (this->*OldWindowProc)(message);
         return;
@@ -281,10 +293,17 @@ void TSchoner::StageNextPhoto() {
 }
 
 // The display off or the system suspending: the views draw no frame, and
-// the slideshow's own timing goes on. Resuming draws again.
+// the slideshow's own timing goes on. Resuming draws again. The companions
+// follow whatever the window's own view raised.
 void TSchoner::FollowDrawing(bool drawing) {
-    if (drawnView_) drawnView_->SetDisplayOn(drawing);
-    if (companions_) companions_->SetDisplayOn(drawing);
+    ShutdownSteps steps;
+    steps.Run([&] {
+        if (WebBrowser1) WebBrowser1->SetDisplayOn(drawing);
+    });
+    steps.Run([&] {
+        if (companions_) companions_->SetDisplayOn(drawing);
+    });
+    steps.RaiseFirstFailure();
 }
 
 void TSchoner::EndSlideshow(ShutdownSteps& steps) noexcept {

@@ -19,8 +19,6 @@
 #include "ui/ShutdownSteps.h"
 #include "ui/Timer.h"
 
-class BuiltInView;
-
 class TSchoner : public Form {
 public:
     TSchoner();
@@ -56,6 +54,7 @@ protected:
     bool OnSysCommand(WPARAM command) override;
     void OnDestroy() override;
     void OnDisplayChange() override;
+    void OnPowerBroadcast(WPARAM event, LPARAM data) override { displayPower_.Follow(event, data); }
 
 private:
     void FormCreate();
@@ -63,6 +62,8 @@ private:
     void FormClose();
     void FormKeyDown();
     void TryClose();
+    void StartPlayOrder();
+    void ShowStartPage();
     void InstallSaverWindowProc();
     void ShowPage(const BuiltPage& page, std::string_view photoJpeg);
     void ReportUnwrittenPages();
@@ -74,8 +75,6 @@ private:
 
     // The windows on the further monitors in full-screen mode, from the activation on.
     std::unique_ptr<Companions> companions_;
-    // The page view when it is our own, which can be handed a page without its files.
-    BuiltInView* drawnView_ = nullptr;
     // Why the page files could not be written, until it is reported once.
     std::optional<Error> unwrittenPages_;
     bool unwrittenPagesReported_ = false;
