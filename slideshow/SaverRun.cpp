@@ -80,6 +80,10 @@ void StartSaver() {
         while (!Application::Terminated()) Application::HandleMessage();
     } catch (...) {
         UndoFailedStart();
+        // The display settings took the preview's window away while the
+        // slideshow was being made in it (its window then cannot be made):
+        // the preview ends as if it had been closed.
+        if (SaverMode == smPreview && !IsWindow(ParentWindowHandle())) return;
         throw;
     }
 }

@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "driver/DisplaySettings.h"
 #include "saver/ScreenSaver.h"
@@ -88,15 +90,28 @@ int CursorShowCount() {
     return ShowCursor(TRUE);
 }
 
-// The system refuses to make the view's window, as it does when its resources
-// run out: a computer-based training hook on this thread says no.
+// The system refuses to make the windows of one class, as it does when its
+// resources run out or their parent has gone: a computer-based training hook
+// on this thread says no, after destroying the window named to go first.
 HHOOK refusingHook = nullptr;
-LRESULT CALLBACK RefuseViewWindows(int code, WPARAM wParam, LPARAM lParam) {
+const char* refusedClass = nullptr;
+HWND goneFirst = nullptr;
+LRESULT CALLBACK RefuseWindowsOfClass(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const char* className = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
-        if (!IS_INTRESOURCE(className) && lstrcmpA(className, "SolqueraBuiltInView") == 0) return 1;
+        if (!IS_INTRESOURCE(className) && lstrcmpA(className, refusedClass) == 0) {
+            if (goneFirst) DestroyWindow(std::exchange(goneFirst, nullptr));
+            return 1;
+        }
     }
     return CallNextHookEx(refusingHook, code, wParam, lParam);
+}
+
+void RefuseWindows(const char* className, HWND destroyedFirst = nullptr) {
+    refusedClass = className;
+    goneFirst = destroyedFirst;
+    refusingHook = SetWindowsHookExA(WH_CBT, RefuseWindowsOfClass, nullptr, GetCurrentThreadId());
+    ASSERT_NE(refusingHook, nullptr);
 }
 
 // A full-screen slideshow whose window cannot be built raises the error for
@@ -106,8 +121,7 @@ TEST(ContainedFailure, ASlideshowThatCannotBeBuiltUndoesItsStart) {
     SaverMode = smSaver;
     const BOOL flagBefore = SaverRunningFlag();
     const int cursorBefore = CursorShowCount();
-    refusingHook = SetWindowsHookExA(WH_CBT, RefuseViewWindows, nullptr, GetCurrentThreadId());
-    ASSERT_NE(refusingHook, nullptr);
+    ASSERT_NO_FATAL_FAILURE(RefuseWindows("SolqueraBuiltInView"));
     try {
         StartSaver();
         ADD_FAILURE() << "the slideshow started without its view";
@@ -119,6 +133,24 @@ TEST(ContainedFailure, ASlideshowThatCannotBeBuiltUndoesItsStart) {
     EXPECT_EQ(CursorShowCount(), cursorBefore);
     EXPECT_EQ(Schoner, nullptr);
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, flagBefore, nullptr, 0);
+    SaverMode = savedMode;
+}
+
+// The display settings take the preview's window away after the saver has
+// found it and before its own window is made in it: the preview ends as if
+// closed, with nothing to report and nothing left.
+TEST(ContainedFailure, APreviewWhoseWindowGoesWhileItIsMadeEndsQuietly) {
+    const TSaverMode savedMode = SaverMode;
+    SaverMode = smPreview;
+    PreviewParent parent;
+    ParentWindow = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(parent.Handle()));
+    ASSERT_NO_FATAL_FAILURE(RefuseWindows(kFormClass, parent.Handle()));
+    EXPECT_NO_THROW(StartSaver());
+    UnhookWindowsHookEx(refusingHook);
+    EXPECT_FALSE(IsWindow(parent.Handle()));
+    EXPECT_EQ(Schoner, nullptr);
+    EXPECT_TRUE(TempFiles("ins*").empty());
+    ParentWindow = 0;
     SaverMode = savedMode;
 }
 
