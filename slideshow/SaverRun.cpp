@@ -40,23 +40,13 @@ void UndoFailedStart() noexcept {
     }
 }
 
-// The process ends once the session's end is answered: the shutdown runs
-// now, and nothing is shown that would wait for the user.
-void EndWithTheSession() noexcept {
-    try {
-        StopSaver();
-    } catch (...) {
-        // Whatever could be restored is; the session ends all the same.
-    }
-}
-
 }  // namespace
 
 bool SlideshowStopped() {
     return slideshowStopped;
 }
 
-void StopSaver() {
+void StopSaver() noexcept {
     slideshowStopped = true;
     ShutdownSteps steps;
     steps.Run([] {
@@ -65,7 +55,13 @@ void StopSaver() {
     if (Schoner) Schoner->EndSlideshow(steps);
     steps.Run(RestoreBrowserSettings);
     PostQuitMessage(0);
-    steps.RaiseFirstFailure();
+    // Logged, not shown: the quit just posted would close its box at once,
+    // and the preview's window, or the session, may be gone already.
+    try {
+        steps.RaiseFirstFailure();
+    } catch (...) {
+        Application::LogCurrentException("the shutdown failed");
+    }
 }
 
 void StartSaver() {
@@ -74,7 +70,9 @@ void StartSaver() {
     EnterSaverMode();
     try {
         Application::Initialize();
-        Application::OnSessionEnd(EndWithTheSession);
+        // The process ends once the session's end is answered: the shutdown
+        // runs then, and shows nothing that would wait for the user.
+        Application::OnSessionEnd(StopSaver);
         TSchoner window;
         window.ShowModal();
         while (!Application::Terminated()) Application::HandleMessage();

@@ -7,9 +7,9 @@ void StartSaver();
 
 // The common shutdown: saver flag lowered, the window's part, browser
 // settings restored, quit message posted; each step whatever an earlier
-// one raised, whose first error is raised again at the end. Harmless when
-// run again.
-void StopSaver();
+// one raised. The first failure goes to the debug output (see
+// Application::LogCurrentException). Harmless when run again.
+void StopSaver() noexcept;
 
 // True from the first StopSaver on: the slideshow has ended, whatever still runs.
 bool SlideshowStopped();

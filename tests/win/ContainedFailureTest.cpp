@@ -12,6 +12,7 @@
 #include "saver/ScreenSaver.h"
 #include "slideshow/SaverRun.h"
 #include "slideshow/_Schoner.h"
+#include "ui/Application.h"
 #include "ui/Error.h"
 #include "ui/Timer.h"
 #include "view/PageView.h"
@@ -152,6 +153,32 @@ TEST(ContainedFailure, APreviewWhoseWindowGoesWhileItIsMadeEndsQuietly) {
     EXPECT_TRUE(TempFiles("ins*").empty());
     ParentWindow = 0;
     SaverMode = savedMode;
+}
+
+// A tick that yields inside a box's modal loop takes the quit there: posted
+// again, it ends the box's loop too, and the box closes by itself.
+void CALLBACK QuitInsideTheBox(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+    KillTimer(nullptr, timer);
+    PostQuitMessage(3);
+    Application::ProcessMessages();
+}
+
+// Should the box stay, it is answered, so that the test ends.
+void CALLBACK AnswerTheBox(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+    KillTimer(nullptr, timer);
+    PostMessageA(FindWindowA("#32770", "Nested"), WM_COMMAND, IDOK, 0);
+}
+
+// Last: the thread's application has seen its quit.
+TEST(ContainedFailure, AQuitTakenByANestedLoopEndsTheLoopsAroundIt) {
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, QuitInsideTheBox);
+    const UINT_PTR answer = SetTimer(nullptr, 0, 3000, AnswerTheBox);
+    MessageBoxA(nullptr, "Waits for the quit.", "Nested", MB_OK);
+    KillTimer(nullptr, answer);
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the box's loop saw no quit";
+    EXPECT_EQ(quit.wParam, 3u);
+    EXPECT_TRUE(Application::Terminated());
 }
 
 }  // namespace
