@@ -3,7 +3,9 @@
 namespace {
 
 // The power settings whose changes say that the display went off or on:
-// the console's display (Windows 8 on), else the monitor's power.
+// the console's display (Windows 8 on) and the monitor's power (Windows
+// Vista on). Both are registered and either is followed: Windows 7 may
+// accept the console's display and never report it.
 constexpr GUID kConsoleDisplayState = {
     0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
 constexpr GUID kMonitorPowerOn = {
@@ -42,7 +44,6 @@ void DisplayPowerWatch::Watch(HWND window) {
         if (const HPOWERNOTIFY notification =
                 registerNotification(window, &setting, DEVICE_NOTIFY_WINDOW_HANDLE)) {
             notifications_.emplace_back(notification);
-            break;
         }
     }
 }
