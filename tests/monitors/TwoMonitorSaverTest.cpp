@@ -135,17 +135,17 @@ TEST_F(TwoMonitorSaverTest, AClickReachingTheCompanionEndsTheSaver) {
     ExpectCleanEnd(saver);
 }
 
-// The display goes off while the box of the window's creation is open: the
-// companion made afterwards, at the activation, starts dark, and both
-// monitors show photographs once the display is on again.
+// The display goes off (told as older Windows tell it) while the box of the
+// window's creation is open, which may wait all night: the slideshow draws
+// nothing, the companion made at the activation starts dark, and both show
+// photographs once the display is on again.
 TEST_F(TwoMonitorSaverTest, AMonitorCoveredWhileTheDisplayIsOffStaysDarkUntilItIsOn) {
-    registry_test::StoreValue(registry_test::kSettingsKey, "Effect", REG_SZ,
-                              registry_test::BytesOf("Fade", true));
+    registry_test::StoreUnreadableEffect();
     SaverProcess saver("/s");
     ASSERT_NE(saver.WaitForMessageBox(), nullptr);
     const std::vector<HWND> windows = saver.TopLevelWindows(kFormClass);
     ASSERT_EQ(windows.size(), 1u);
-    ASSERT_TRUE(SendPowerSetting(windows.front(), kConsoleDisplayState, 0));
+    ASSERT_TRUE(SendPowerSetting(windows.front(), kMonitorPowerOn, 0));
     AcknowledgeErrorBox(saver, registry_test::ReadErrorFor("Effect"));
     WaitForBothWindows(saver);
     ASSERT_FALSE(HasFailure());

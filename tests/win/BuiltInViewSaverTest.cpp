@@ -176,30 +176,6 @@ TEST_F(BuiltInViewSaverTest, NoFrameIsDrawnWhileTheDisplayIsOff) {
     EndSaver(saver);
 }
 
-// The box of the window's creation may wait all night: the display going
-// off meanwhile (told as older Windows tell it) is followed, and the first
-// photograph is not drawn once the box is gone.
-TEST_F(BuiltInViewSaverTest, TheDisplayGoingOffWhileABoxIsOpenIsFollowed) {
-    registry_test::StoreValue(registry_test::kSettingsKey, "Effect", REG_SZ,
-                              registry_test::BytesOf("Fade", true));
-    SaverProcess saver("/s");
-    ASSERT_NE(saver.WaitForMessageBox(), nullptr);
-    const std::vector<HWND> windows = saver.TopLevelWindows(kFormClass);
-    ASSERT_EQ(windows.size(), 1u);
-    window_ = windows.front();
-    ASSERT_TRUE(SendPowerSetting(window_, kMonitorPowerOn, 0));
-    AcknowledgeErrorBox(saver, registry_test::ReadErrorFor("Effect"));
-    std::string text;
-    ASSERT_TRUE(WaitUntil([&] { return CurrentPhotoPage(text).has_value(); }, kFirstAdvance));
-    Pause(kTransition);
-    EXPECT_EQ(LitAcrossTheMiddle(ScreenShot()), 0) << "drawn with the display off";
-    ASSERT_TRUE(SendPowerSetting(window_, kConsoleDisplayState, 1));
-    Pause(300ms);
-    const ScreenShot lit;
-    EXPECT_GT(LitAcrossTheMiddle(lit), lit.Width() / 16) << "not drawn when the display is on";
-    EndSaver(saver);
-}
-
 // A temp folder off the drive letters, as a profile's on a share or a long
 // path's: the view is handed the slideshow's own pages and photographs, which
 // it would not read back from there. No box opens, which would end the saver.
