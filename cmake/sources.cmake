@@ -48,6 +48,8 @@ set(SOLQUERA_WIN_SOURCES
   config/Settings.cpp
   config/_Config.cpp
   slideshow/_Schoner.cpp
+  slideshow/SaverRun.cpp
+  slideshow/DisplayPower.cpp
   slideshow/BrowserGuard.cpp
   slideshow/TempFile.cpp
   slideshow/Companion.cpp

@@ -10,11 +10,12 @@
 #include "slideshow/SlideSequence.h"
 #include "ui/Application.h"
 #include "ui/Error.h"
+#include "ui/ShutdownSteps.h"
 #include "ui/Jpeg.h"
 #include "ui/Resource.h"
 #include "ui/Scoped.h"
 #include "ui/WindowBinding.h"
-#include "view/BuiltInView.h"
+#include "view/PageView.h"
 
 namespace {
 
@@ -30,7 +31,9 @@ ErrorText CompanionError(const std::string& message) {
 
 class Companion {
 public:
-    Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t seedSalt, HWND slideshowWindow);
+    // Made dark while the display is off (`displayOn` false).
+    Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t seedSalt, HWND slideshowWindow,
+              bool displayOn);
     Companion(const Companion&) = delete;
     Companion& operator=(const Companion&) = delete;
 
@@ -58,11 +61,11 @@ private:
     // Destroys the window with the companion, also with one whose making
     // failed halfway; the view inside it goes first.
     ScopedWindow ownWindow_;
-    std::unique_ptr<BuiltInView> view_;
+    std::unique_ptr<PageView> view_;
 };
 
 Companion::Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t seedSalt,
-                     HWND slideshowWindow)
+                     HWND slideshowWindow, bool displayOn)
     : slideshowWindow_(slideshowWindow), area_(area), effect_(effect), seedSalt_(seedSalt) {
     WNDCLASSEXA windowClass{};
     windowClass.cbSize = sizeof windowClass;
@@ -83,7 +86,8 @@ Companion::Companion(const ScreenArea& area, std::int32_t effect, std::uint32_t 
     }
     ownWindow_.Reset(window_);
     Reseed();
-    view_ = std::make_unique<BuiltInView>(window_, random_);
+    view_ = CreateBuiltInView(window_, random_);
+    view_->SetDisplayOn(displayOn);
     LayOutView();
     // The black start page, so that the first photograph arrives with the transition.
     view_->ShowPage(BuildStartPage(ChooseExitMeta(effect_, random_)).content, {});
@@ -185,20 +189,23 @@ void Companions::Cover(const std::vector<ScreenArea>& areas) {
     for (auto removal = changes.removals.rbegin(); removal != changes.removals.rend(); ++removal) {
         companions_.erase(companions_.begin() + static_cast<std::ptrdiff_t>(*removal));
     }
-    std::optional<Error> failure;
+    ShutdownSteps additions;
     for (const ScreenArea& area : changes.additions) {
-        try {
-            companions_.push_back(std::make_unique<Companion>(area, effect_, ++made_, slideshowWindow_));
-        } catch (const Error& error) {
-            failure = error;
-        }
+        additions.Run([&] {
+            companions_.push_back(
+                std::make_unique<Companion>(area, effect_, ++made_, slideshowWindow_, displayOn_));
+        });
     }
     // Reported last: input while the box is open may end the saver, and the companions with it.
-    if (failure) Application::Guard([&] { throw *failure; });
+    Application::Guard([&] { additions.RaiseFirstFailure(); });
 }
 
+// Every companion follows, whatever one of them raised.
 void Companions::SetDisplayOn(bool on) {
-    for (const auto& companion : companions_) companion->SetDisplayOn(on);
+    displayOn_ = on;
+    ShutdownSteps steps;
+    for (const auto& companion : companions_) steps.Run([&] { companion->SetDisplayOn(on); });
+    steps.RaiseFirstFailure();
 }
 
 void Companions::Tick(const std::vector<std::int32_t>& slideshowInUse) {

@@ -24,21 +24,23 @@ public:
     Companions& operator=(const Companions&) = delete;
 
     // Makes the companions cover exactly these areas. A companion that cannot
-    // be made leaves its monitor uncovered; the error is shown as any error
-    // of an event handler, after the others are made.
+    // be made, whatever the cause, leaves its monitor uncovered; the first
+    // error is shown as any error of an event handler, after the others are made.
     void Cover(const std::vector<ScreenArea>& areas);
 
     // One tick of the slideshow's timer; `slideshowInUse` are the photographs
     // the slideshow window shows now and next.
     void Tick(const std::vector<std::int32_t>& slideshowInUse);
 
-    // Whether the companions draw frames (see BuiltInView::SetDisplayOn).
+    // Whether the companions draw frames (see PageView::SetDisplayOn), also
+    // those made later: a monitor plugged in while the display is off stays dark.
     void SetDisplayOn(bool on);
 
 private:
     HWND slideshowWindow_;
     std::int32_t effect_;
     std::uint32_t made_ = 0;  // companions made so far: each draws its own random numbers
+    bool displayOn_ = true;
     std::vector<std::unique_ptr<Companion>> companions_;
 };
 

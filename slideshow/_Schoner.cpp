@@ -7,21 +7,20 @@
 #include "slideshow/ClockSeed.h"
 #include "slideshow/InputWatch.h"
 #include "slideshow/PageText.h"
+#include "slideshow/SaverRun.h"
 #include "slideshow/SlideSequence.h"
 #include "slideshow/TempFile.h"
 #include "ui/Application.h"
 #include "ui/Jpeg.h"
 #include "ui/Resource.h"
-#include "view/BuiltInView.h"
+#include "ui/ShutdownSteps.h"
+#include "view/PageReader.h"
 
 #include <vector>
 
 TSchoner* Schoner = nullptr;
 
 namespace {
-
-// Set by the first StopSaver: the slideshow has ended, whatever still runs.
-bool slideshowStopped = false;
 
 const FormLayout kSchonerLayout = {
     .caption = "Solquera",
@@ -40,13 +39,6 @@ constexpr int kMinimumViewClientWidth = 700;
 // frame and scroll bars are never seen.
 constexpr int kViewOverhang = 2;
 
-// The power settings whose changes say that the display went off or on:
-// the console's display (Windows 8 on), else the monitor's power.
-constexpr GUID kConsoleDisplayState = {
-    0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
-constexpr GUID kMonitorPowerOn = {
-    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
-
 // What a run ended without its shutdown (a preview the display settings
 // killed) left in the temp folder.
 void DeleteLeftovers() {
@@ -58,19 +50,17 @@ void DeleteLeftovers() {
 
 }  // namespace
 
-TSchoner::TSchoner() : Form(kSchonerLayout) {
+TSchoner::TSchoner() : Form(kSchonerLayout), displayPower_([this](bool drawing) { FollowDrawing(drawing); }) {
     Schoner = this;
     CreateWindowFromLayout();
+    // From the window's start: a box of its creation or activation may wait
+    // all night, and the views must not draw meanwhile with the display off.
+    displayPower_.Watch(Handle());
     Timer1 = std::make_unique<Timer>(kTimerIntervalMs, [this] { Timer1Timer(); });
     // The system's HTML view where its engine plays page transitions; our own
     // view of the same pages everywhere else.
-    if (HtmlEnginePlaysTransitions()) {
-        WebBrowser1 = CreateWebBrowserView(Handle());
-    } else {
-        auto view = std::make_unique<BuiltInView>(Handle(), ProcessRandom());
-        drawnView_ = view.get();
-        WebBrowser1 = std::move(view);
-    }
+    WebBrowser1 = HtmlEnginePlaysTransitions() ? CreateWebBrowserView(Handle())
+                                               : CreateBuiltInView(Handle(), ProcessRandom());
     RunCreateHandler();
 }
 
@@ -110,26 +100,39 @@ void TSchoner::FormCreate() {
     Effect = LoadEffect();
 }
 
+// Each step runs whatever an earlier one raised, and the input watch and the
+// capture are installed in the end whatever failed: input always ends the
+// saver. What failed is shown first, since a box takes the activation, whose
+// loss would end the saver at once.
 void TSchoner::FormActivate() {
     // The display settings may have closed the preview before it was shown:
     // after the shutdown nothing is made.
-    if (slideshowStopped) return;
+    if (SlideshowStopped()) return;
+    ShutdownSteps steps;
+    steps.Run([this] { StartPlayOrder(); });
+    steps.Run(DeleteLeftovers);
+    steps.Run([this] { ShowStartPage(); });
+    if (SaverMode == smSaver) steps.Run([this] { CoverMonitors(); });
+    steps.Run([this] { LayOutWebBrowser(); });
+    Application::Guard([&] { steps.RaiseFirstFailure(); });
+    ReportUnwrittenPages();
+    InstallSaverWindowProc();
+    if (SaverMode == smSaver) SetCapture(Handle());
+}
+
+void TSchoner::StartPlayOrder() {
     ReseedFromClock();
     PlayOrder = AscendingPlayOrder();
     PhotoIndex = static_cast<std::int32_t>(PlayOrder.size());
     // An unread position keeps the stored one.
     if (POINT cursor; GetCursorPos(&cursor)) SavedCursorPos = cursor;
-    DeleteLeftovers();
+}
+
+void TSchoner::ShowStartPage() {
     PhotoFile = MakeTempName("jpg");
     HtmlFile = MakeTempName("htm");
     ExitMeta = ChooseExitMeta(Effect, ProcessRandom());
     ShowPage(BuildStartPage(ExitMeta), {});
-    if (SaverMode == smSaver) CoverMonitors();
-    LayOutWebBrowser();
-    ReportUnwrittenPages();
-    WatchDisplayPower();
-    InstallSaverWindowProc();
-    if (SaverMode == smSaver) SetCapture(Handle());
 }
 
 // The slideshow window on the primary monitor, a companion on every other one.
@@ -137,14 +140,17 @@ void TSchoner::CoverMonitors() {
     const CoveringPlan plan = PlanCovering(DisplayMonitors());
     const ScreenArea& primary = plan.primary;
     if (!primary.Empty()) SetBounds(primary.left, primary.top, primary.Width(), primary.Height());
-    if (!companions_) companions_ = std::make_unique<Companions>(Handle(), Effect);
+    if (!companions_) {
+        companions_ = std::make_unique<Companions>(Handle(), Effect);
+        companions_->SetDisplayOn(displayPower_.Drawing());
+    }
     companions_->Cover(plan.companions);
 }
 
 // A monitor plugged in or out, or a new resolution: every window follows, and
 // a slideshow window of a new size shows its next photograph at once, fitted anew.
 void TSchoner::OnDisplayChange() {
-    if (!companions_ || slideshowStopped) return;
+    if (!companions_ || SlideshowStopped()) return;
     const int width = Width();
     const int height = Height();
     CoverMonitors();
@@ -153,20 +159,22 @@ void TSchoner::OnDisplayChange() {
     if (photoShown && (Width() != width || Height() != height)) Countdown = 0;
 }
 
-// The page goes to the view through its files. Where they cannot be written
-// (no temp folder, a full disk) our own view is handed the page itself and
-// the slideshow goes on; the hosted control knows only files, and stays at
-// the page it has. The cause is kept for its one report.
+// The page and its photograph are written to their files, and our own view
+// is handed them from memory: it never reads back what was just written,
+// wherever the temp folder lies (a share, a long path, none at all). The
+// hosted control knows only files: where they cannot be written (no temp
+// folder, a full disk) it stays at the page it has. The cause is kept for
+// its one report.
 void TSchoner::ShowPage(const BuiltPage& page, std::string_view photoJpeg) {
+    bool written = true;
     try {
         if (page.content.photo) WriteTempFile(PhotoFile, photoJpeg);
         WriteTempFile(HtmlFile, page.text);
     } catch (const Error& error) {
         if (!unwrittenPages_) unwrittenPages_ = error;
-        if (drawnView_) drawnView_->ShowPage(page.content, photoJpeg);
-        return;
+        written = false;
     }
-    WebBrowser1->Navigate(HtmlFile);
+    if (!WebBrowser1->ShowPage(page.content, photoJpeg) && written) WebBrowser1->Navigate(HtmlFile);
 }
 
 // Once, and before the input watch starts: the box takes the activation,
@@ -193,18 +201,13 @@ void TSchoner::InstallSaverWindowProc() {
 }
 
 void TSchoner::SaverWindowProc(Message& message) {
-    if (message.msg == WM_POWERBROADCAST) {
-        FollowPower(message.wParam, message.lParam);
-        message.result = TRUE;
-        return;
-    }
     if (SaverMode != smSaver) {
         (this->*OldWindowProc)(message);
         return;
     }
     // The capture let go without another window of ours taking it: Wine does
     // so when the activation comes back late, after an error box.
-    if (message.msg == WM_CAPTURECHANGED && message.lParam == 0 && !slideshowStopped) {
+    if (message.msg == WM_CAPTURECHANGED && message.lParam == 0 && !SlideshowStopped()) {
         SetCapture(Handle());
         return;
     }
@@ -251,7 +254,7 @@ void TSchoner::FormKeyDown() {
 // The display settings destroy the preview window (and ours in it) when they
 // close or switch the preview; the process must not outlive it.
 void TSchoner::OnDestroy() {
-    if (!slideshowStopped) StopSaver();
+    if (!SlideshowStopped()) StopSaver();
 }
 
 bool TSchoner::OnSysCommand(WPARAM command) {
@@ -267,7 +270,7 @@ void TSchoner::Timer1Timer() {
     Application::ProcessMessages();
     // A close request served just now has deleted the temp files; staging
     // would only write them again.
-    if (slideshowStopped) return;
+    if (SlideshowStopped()) return;
     if (TickClock(Countdown, PhotoIndex, PlayOrder, ProcessRandom(), ReseedFromClock)) StageNextPhoto();
     TickCompanions();
     Application::ProcessMessages();
@@ -289,49 +292,18 @@ void TSchoner::StageNextPhoto() {
     WebBrowser1->Show();
 }
 
-// Registered with the system at the activation, as the power setting
-// notifications are looked up at run time (Windows Vista on).
-void TSchoner::WatchDisplayPower() {
-    using RegisterCall = HPOWERNOTIFY(WINAPI*)(HANDLE, LPCGUID, DWORD);
-    static const auto registerNotification = reinterpret_cast<RegisterCall>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("user32.dll"), "RegisterPowerSettingNotification")));
-    if (!registerNotification || !powerNotifications_.empty()) return;
-    for (const GUID& setting : {kConsoleDisplayState, kMonitorPowerOn}) {
-        if (const HPOWERNOTIFY notification =
-                registerNotification(Handle(), &setting, DEVICE_NOTIFY_WINDOW_HANDLE)) {
-            powerNotifications_.push_back(notification);
-            break;
-        }
-    }
-}
-
 // The display off or the system suspending: the views draw no frame, and
-// the slideshow's own timing goes on. Resuming draws again.
-void TSchoner::FollowPower(WPARAM event, LPARAM data) {
-    switch (event) {
-        case PBT_APMSUSPEND:
-            suspended_ = true;
-            break;
-        case PBT_APMRESUMEAUTOMATIC:
-        case PBT_APMRESUMESUSPEND:
-            suspended_ = false;
-            break;
-        case PBT_POWERSETTINGCHANGE: {
-            const auto* setting = reinterpret_cast<const POWERBROADCAST_SETTING*>(data);
-            if (!setting) return;
-            const bool display = IsEqualGUID(setting->PowerSetting, kConsoleDisplayState) ||
-                                 IsEqualGUID(setting->PowerSetting, kMonitorPowerOn);
-            if (!display || setting->DataLength < sizeof(DWORD)) return;
-            // 0 is off; the console's display also says 2 when dimmed, which still shows.
-            displayOff_ = *reinterpret_cast<const DWORD*>(setting->Data) == 0;
-            break;
-        }
-        default:
-            return;
-    }
-    const bool drawing = !displayOff_ && !suspended_;
-    if (drawnView_) drawnView_->SetDisplayOn(drawing);
-    if (companions_) companions_->SetDisplayOn(drawing);
+// the slideshow's own timing goes on. Resuming draws again. The companions
+// follow whatever the window's own view raised.
+void TSchoner::FollowDrawing(bool drawing) {
+    ShutdownSteps steps;
+    steps.Run([&] {
+        if (WebBrowser1) WebBrowser1->SetDisplayOn(drawing);
+    });
+    steps.Run([&] {
+        if (companions_) companions_->SetDisplayOn(drawing);
+    });
+    steps.RaiseFirstFailure();
 }
 
 void TSchoner::EndSlideshow(ShutdownSteps& steps) noexcept {
@@ -339,89 +311,7 @@ void TSchoner::EndSlideshow(ShutdownSteps& steps) noexcept {
         if (Timer1) Timer1->SetEnabled(false);
     });
     steps.Run([this] { companions_.reset(); });
-    steps.Run([this] {
-        using UnregisterCall = BOOL(WINAPI*)(HPOWERNOTIFY);
-        static const auto unregisterNotification = reinterpret_cast<UnregisterCall>(reinterpret_cast<void*>(
-            GetProcAddress(GetModuleHandleA("user32.dll"), "UnregisterPowerSettingNotification")));
-        for (const HPOWERNOTIFY notification : powerNotifications_) unregisterNotification(notification);
-        powerNotifications_.clear();
-    });
+    steps.Run([this] { displayPower_.Stop(); });
     steps.Run([this] { DeleteTempFile(HtmlFile); });
     steps.Run([this] { DeleteTempFile(PhotoFile); });
-}
-
-namespace {
-
-// The browser's settings as they were before the slideshow borrowed them.
-void RestoreBrowserSettings() {
-    RestoreNavigationSound();
-    if (PageTransitionsWereOff) DisablePageTransitions();
-}
-
-// Full-screen mode tells the system a saver runs, and hides the cursor for the
-// whole run.
-void EnterSaverMode() {
-    if (SaverMode != smSaver) return;
-    SetScreenSaverRunning(true);
-    ShowCursor(FALSE);
-}
-
-// A slideshow that could not be built (or whose message loop failed) leaves
-// nothing changed: flag lowered, cursor shown, browser settings restored, and
-// no pointer to the window that is gone. Its error is then reported.
-void UndoFailedStart() noexcept {
-    Schoner = nullptr;
-    if (SaverMode == smSaver) {
-        SetScreenSaverRunning(false);
-        ShowCursor(TRUE);
-    }
-    try {
-        RestoreBrowserSettings();
-    } catch (...) {
-        // The error that stopped the start is the one to report.
-    }
-}
-
-}  // namespace
-
-void StopSaver() {
-    slideshowStopped = true;
-    ShutdownSteps steps;
-    steps.Run([] {
-        if (SaverMode == smSaver) SetScreenSaverRunning(false);
-    });
-    if (Schoner) Schoner->EndSlideshow(steps);
-    steps.Run(RestoreBrowserSettings);
-    PostQuitMessage(0);
-    steps.RaiseFirstFailure();
-}
-
-namespace {
-
-// The process ends once the session's end is answered: the shutdown runs
-// now, and nothing is shown that would wait for the user.
-void EndWithTheSession() noexcept {
-    try {
-        StopSaver();
-    } catch (...) {
-        // Whatever could be restored is; the session ends all the same.
-    }
-}
-
-}  // namespace
-
-void StartSaver() {
-    // A preview needs its window; without one there is nothing to show in.
-    if (SaverMode == smPreview && !IsWindow(ParentWindowHandle())) return;
-    EnterSaverMode();
-    try {
-        Application::Initialize();
-        Application::OnSessionEnd(EndWithTheSession);
-        TSchoner window;
-        window.ShowModal();
-        while (!Application::Terminated()) Application::HandleMessage();
-    } catch (...) {
-        UndoFailedStart();
-        throw;
-    }
 }

@@ -11,14 +11,13 @@
 #include <vector>
 
 #include "slideshow/Companion.h"
+#include "slideshow/DisplayPower.h"
 #include "slideshow/HtmlView.h"
 #include "slideshow/PageBuilder.h"
 #include "ui/Error.h"
 #include "ui/Form.h"
 #include "ui/ShutdownSteps.h"
 #include "ui/Timer.h"
-
-class BuiltInView;
 
 class TSchoner : public Form {
 public:
@@ -55,6 +54,7 @@ protected:
     bool OnSysCommand(WPARAM command) override;
     void OnDestroy() override;
     void OnDisplayChange() override;
+    void OnPowerBroadcast(WPARAM event, LPARAM data) override { displayPower_.Follow(event, data); }
 
 private:
     void FormCreate();
@@ -62,37 +62,24 @@ private:
     void FormClose();
     void FormKeyDown();
     void TryClose();
+    void StartPlayOrder();
+    void ShowStartPage();
     void InstallSaverWindowProc();
     void ShowPage(const BuiltPage& page, std::string_view photoJpeg);
     void ReportUnwrittenPages();
     void StageNextPhoto();
-    void WatchDisplayPower();
-    void FollowPower(WPARAM event, LPARAM data);
+    void FollowDrawing(bool drawing);
     void LayOutWebBrowser();
     void CoverMonitors();
     void TickCompanions();
 
     // The windows on the further monitors in full-screen mode, from the activation on.
     std::unique_ptr<Companions> companions_;
-    // The page view when it is our own, which can be handed a page without its files.
-    BuiltInView* drawnView_ = nullptr;
     // Why the page files could not be written, until it is reported once.
     std::optional<Error> unwrittenPages_;
     bool unwrittenPagesReported_ = false;
-    // No frame is drawn while the display is off or the system suspends.
-    bool displayOff_ = false;
-    bool suspended_ = false;
-    std::vector<HPOWERNOTIFY> powerNotifications_;
+    DisplayPowerWatch displayPower_;
 };
 
 // The one slideshow window of the process, while it exists.
 extern TSchoner* Schoner;
-
-// Entry of the preview and full-screen modes: returns when the slideshow has ended.
-void StartSaver();
-
-// The common shutdown: saver flag lowered, the window's part, browser
-// settings restored, quit message posted; each step whatever an earlier
-// one raised, whose first error is raised again at the end. Harmless when
-// run again.
-void StopSaver();

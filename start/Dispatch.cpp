@@ -2,7 +2,7 @@
 
 #include "config/_Config.h"
 #include "saver/ScreenSaver.h"
-#include "slideshow/_Schoner.h"
+#include "slideshow/SaverRun.h"
 #include "ui/FatalError.h"
 
 namespace {

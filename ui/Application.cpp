@@ -26,9 +26,17 @@ bool Filtered(const MSG& message) {
     return false;
 }
 
+// Posted again for the loops up the stack: a loop nested in a box's modal
+// loop (a tick's yield) that took the quit alone would leave the box, and
+// the process, running.
+void MeetQuit(WPARAM exitCode) {
+    quitSeen = true;
+    PostQuitMessage(static_cast<int>(exitCode));
+}
+
 void Dispatch(const MSG& message) {
     if (message.message == WM_QUIT) {
-        quitSeen = true;
+        MeetQuit(message.wParam);
         return;
     }
     if (!Filtered(message)) {
@@ -80,10 +88,13 @@ void RemoveMessageFilter(MessageFilter& filter) {
 
 void HandleMessage() {
     MSG message;
-    if (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    const BOOL received = GetMessageA(&message, nullptr, 0, 0);
+    if (received > 0) {
         Dispatch(message);
+    } else if (received == 0) {
+        MeetQuit(message.wParam);
     } else {
-        quitSeen = true;
+        quitSeen = true;  // the queue cannot be read: nothing more will come
     }
 }
 
@@ -96,17 +107,35 @@ bool Terminated() {
     return quitSeen;
 }
 
-void ShowCurrentException() noexcept {
-    // Formatted without allocating: the error may be that memory ran out.
-    char text[1024];
+namespace {
+
+// The text of the exception being handled, with its final full stop;
+// formatted without allocating: the error may be that memory ran out.
+template <std::size_t size>
+void FormatCurrentException(char (&text)[size], const char* before, const char* after) noexcept {
     try {
         throw;
     } catch (const std::exception& error) {
         const std::string_view message = error.what();
-        std::snprintf(text, sizeof text, "%s%s", error.what(), message.ends_with('.') ? "" : ".");
+        std::snprintf(text, size, "%s%s%s%s", before, error.what(), message.ends_with('.') ? "" : ".", after);
     } catch (...) {
-        std::snprintf(text, sizeof text, "%s.", kUnknownExceptionMessage);
+        std::snprintf(text, size, "%s%s.%s", before, kUnknownExceptionMessage, after);
     }
+}
+
+}  // namespace
+
+void LogCurrentException(const char* context) noexcept {
+    char prefix[128];
+    std::snprintf(prefix, sizeof prefix, "%s: %s: ", kTitle, context);
+    char line[1200];
+    FormatCurrentException(line, prefix, "\n");
+    OutputDebugStringA(line);
+}
+
+void ShowCurrentException() noexcept {
+    char text[1024];
+    FormatCurrentException(text, "", "");
     if (errorBoxOpen) return;
     errorBoxOpen = true;
     MessageBoxA(GetActiveWindow(), text, kTitle, MB_OK | MB_ICONSTOP);

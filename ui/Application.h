@@ -43,7 +43,9 @@ void HandleMessage();
 // Handles every message already waiting, then returns.
 void ProcessMessages();
 
-// True once the quit message has been seen by any loop of the thread.
+// True once the quit message has been seen by any loop of the thread. Each
+// of our loops that takes it posts it again, so that the loops it is nested
+// in, the system's modal loops of boxes among them, end as well.
 bool Terminated();
 
 // The default error handling, for the exception being handled (call it in a
@@ -52,6 +54,11 @@ bool Terminated();
 // its own and is reported as unknown. A box never opens inside another: an
 // error while one is open is not shown.
 void ShowCurrentException() noexcept;
+
+// The exception being handled (call it in a catch block) as one debug line
+// (under Wine it shows with WINEDEBUG=+debugstr): "Solquera: context: text".
+// For a failure that no one is there to read.
+void LogCurrentException(const char* context) noexcept;
 
 // Runs an event handler; any exception escaping it is shown by
 // ShowCurrentException and the program goes on. False when the handler failed.

@@ -139,6 +139,9 @@ void Form::DefaultHandler(Message& message) {
         case WM_DISPLAYCHANGE:
             OnDisplayChange();
             break;
+        case WM_POWERBROADCAST:
+            OnPowerBroadcast(message.wParam, message.lParam);
+            break;
         case WM_ERASEBKGND:
             message.result = 1;
             return;

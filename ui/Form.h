@@ -85,6 +85,9 @@ protected:
     virtual void OnDestroy() {}
     // The monitors, their sizes or their places have changed.
     virtual void OnDisplayChange() {}
+    // A power event (WM_POWERBROADCAST's wParam and lParam); the system's
+    // answer follows.
+    virtual void OnPowerBroadcast(WPARAM /*event*/, LPARAM /*data*/) {}
     virtual void OnKeyDown(WPARAM /*key*/) {}
     // Returns true when the command was handled and must not go on.
     virtual bool OnSysCommand(WPARAM /*command*/) { return false; }

@@ -108,6 +108,10 @@ BuiltInView::BuiltInView(HWND parent, RandomGenerator& random)
     FollowPlacement();
 }
 
+std::unique_ptr<PageView> CreateBuiltInView(HWND parent, RandomGenerator& random) {
+    return std::make_unique<BuiltInView>(parent, random);
+}
+
 BuiltInView::~BuiltInView() {
     if (fineTickHeld_) SetFineTick(false);
     if (window_) DestroyWindow(window_);
@@ -170,12 +174,13 @@ void BuiltInView::Navigate(const std::string& pageFile) {
     Show(page, std::move(photo), std::move(jpeg), handedAtMs);
 }
 
-void BuiltInView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
+bool BuiltInView::ShowPage(const PageContent& page, std::string_view photoJpeg) {
     const double handedAtMs = NowMs();
     if (!window_) Raise(ViewError("The page view cannot show a page: the view no longer exists."));
     std::optional<PlacedPhoto> photo;
     if (page.photo && displayOn_) photo = DecodePhotoForPage(photoJpeg.data(), photoJpeg.size(), *page.photo);
     Show(page, std::move(photo), page.photo ? std::string(photoJpeg) : std::string(), handedAtMs);
+    return true;
 }
 
 void BuiltInView::Show(const PageContent& page, std::optional<PlacedPhoto> photo, std::string photoJpeg,

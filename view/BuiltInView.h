@@ -32,17 +32,15 @@ public:
 
     void Navigate(const std::string& pageFile) override;
 
-    // Shows a page given by its content, with its photograph (if it has one)
-    // decoded from these JPEG bytes: how a window that writes no page files
-    // shows photographs. Raises an Error when the bytes are not a readable
-    // JPEG image; the view then stays as it was.
-    void ShowPage(const PageContent& page, std::string_view photoJpeg);
+    // Raises an Error when the bytes are not a readable JPEG image; the view
+    // then stays as it was. True.
+    bool ShowPage(const PageContent& page, std::string_view photoJpeg) override;
 
     // While the display is off (or the system suspends) no frame is drawn:
     // a change under way ends where it stands, and a page shown meanwhile
     // is kept undrawn. On again, the current page is drawn at once, and the
     // next page plays its transition.
-    void SetDisplayOn(bool on);
+    void SetDisplayOn(bool on) override;
 
 private:
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam) override;

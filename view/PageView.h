@@ -6,7 +6,12 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
+#include <string_view>
+
+class RandomGenerator;
+struct PageContent;
 
 class PageView {
 public:
@@ -19,6 +24,16 @@ public:
     // loading and the transition run in the message loop. Raises an Error when
     // the view refuses the navigation or no longer exists.
     virtual void Navigate(const std::string& pageFile) = 0;
+
+    // Shows a page given by its content, with its photograph (if it has one)
+    // decoded from these JPEG bytes: how the slideshow's own pages reach a
+    // view that draws them itself, wherever their files lie. False, and
+    // nothing shown, for a view that knows only files.
+    virtual bool ShowPage(const PageContent& /*page*/, std::string_view /*photoJpeg*/) { return false; }
+
+    // Whether the view draws frames (false while the display is off); a view
+    // that does not draw the pages itself goes on as it is.
+    virtual void SetDisplayOn(bool /*on*/) {}
 
     // Placement in the parent's client coordinates.
     void SetLeft(int left);
@@ -49,3 +64,7 @@ protected:
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) noexcept;
 };
+
+// Our own view, which draws the pages itself (view/BuiltInView.h); its random
+// transitions draw from `random`. Raises an Error when its window cannot be made.
+std::unique_ptr<PageView> CreateBuiltInView(HWND parent, RandomGenerator& random);

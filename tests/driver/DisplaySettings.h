@@ -142,3 +142,6 @@ bool SendPowerSetting(HWND window, const GUID& setting, DWORD value);
 // The console's display: 0 off, 1 on.
 inline constexpr GUID kConsoleDisplayState = {
     0x6fe69556, 0x704a, 0x47a0, {0x8f, 0x24, 0xc2, 0x8d, 0x93, 0x6f, 0xda, 0x47}};
+// The monitor's power, which older Windows report instead: 0 off, 1 on.
+inline constexpr GUID kMonitorPowerOn = {
+    0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};

@@ -10,6 +10,7 @@
 
 #include "driver/DisplaySettings.h"
 #include "driver/ScreenShot.h"
+#include "win/RegistryTestSupport.h"
 
 using namespace std::chrono_literals;
 
@@ -71,6 +72,7 @@ protected:
         ASSERT_TRUE(TempFiles("ins*").empty()) << "leftover temp files before the test";
     }
     void TearDown() override {
+        registry_test::DeleteTree(registry_test::kOwnTree);
         for (const std::string& path : TempFiles("ins*")) DeleteFileA(path.c_str());
     }
 
@@ -130,6 +132,31 @@ TEST_F(TwoMonitorSaverTest, AClickReachingTheCompanionEndsTheSaver) {
     WaitForBothWindows(saver);
     ASSERT_FALSE(HasFailure());
     PostMessageA(companion_, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 100));
+    ExpectCleanEnd(saver);
+}
+
+// The display goes off (told as older Windows tell it) while the box of the
+// window's creation is open, which may wait all night: the slideshow draws
+// nothing, the companion made at the activation starts dark, and both show
+// photographs once the display is on again.
+TEST_F(TwoMonitorSaverTest, AMonitorCoveredWhileTheDisplayIsOffStaysDarkUntilItIsOn) {
+    registry_test::StoreUnreadableEffect();
+    SaverProcess saver("/s");
+    ASSERT_NE(saver.WaitForMessageBox(), nullptr);
+    const std::vector<HWND> windows = saver.TopLevelWindows(kFormClass);
+    ASSERT_EQ(windows.size(), 1u);
+    ASSERT_TRUE(SendPowerSetting(windows.front(), kMonitorPowerOn, 0));
+    AcknowledgeErrorBox(saver, registry_test::ReadErrorFor("Effect"));
+    WaitForBothWindows(saver);
+    ASSERT_FALSE(HasFailure());
+    Pause(7s);  // past the first photographs and their transitions
+    EXPECT_EQ(LitShare(kSecond), 0) << "the companion draws with the display off";
+    EXPECT_EQ(LitShare(kPrimary), 0) << "the slideshow draws with the display off";
+    ASSERT_TRUE(SendPowerSetting(primary_, kConsoleDisplayState, 1));
+    EXPECT_TRUE(WaitUntil([] {
+        return LitShare(kPrimary) > kLitPhotograph && LitShare(kSecond) > kLitPhotograph;
+    })) << "not drawn once the display is on";
+    PostMessageA(primary_, WM_KEYDOWN, VK_ESCAPE, 0);
     ExpectCleanEnd(saver);
 }
 

@@ -175,3 +175,23 @@ TEST_F(BuiltInViewSaverTest, NoFrameIsDrawnWhileTheDisplayIsOff) {
         << "the photograph is not drawn when the display is on";
     EndSaver(saver);
 }
+
+// A temp folder off the drive letters, as a profile's on a share or a long
+// path's: the view is handed the slideshow's own pages and photographs, which
+// it would not read back from there. No box opens, which would end the saver.
+TEST_F(BuiltInViewSaverTest, ATempFolderOffTheDriveLettersShowsThePhotographs) {
+    const std::string temp = TempDirectory();
+    SetEnvironmentVariableA("TMP", ("\\\\?\\" + temp).c_str());
+    SaverProcess saver("/s");
+    SetEnvironmentVariableA("TMP", temp.c_str());
+    ASSERT_NO_FATAL_FAILURE(WaitForFirstPhotograph(saver));
+    EXPECT_EQ(page_->photo->source.rfind("\\\\?\\", 0), 0u) << text_;
+    Pause(kTransition);
+    EXPECT_TRUE(saver.TopLevelWindows("#32770").empty()) << "a box opened";
+    DWORD exitCode = 99;
+    ASSERT_FALSE(saver.WaitForExit(0ms, exitCode)) << "the saver ended by itself, with " << exitCode;
+    const ScreenShot shot;
+    EXPECT_GT(LitAcrossTheMiddle(shot), shot.Width() / 16) << "no photograph drawn";
+    EndSaver(saver);
+    EXPECT_TRUE(TempFiles("ins*").empty()) << "left behind: " << TempFiles("ins*").front();
+}

@@ -4,11 +4,15 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "driver/DisplaySettings.h"
 #include "saver/ScreenSaver.h"
+#include "slideshow/SaverRun.h"
 #include "slideshow/_Schoner.h"
+#include "ui/Application.h"
 #include "ui/Error.h"
 #include "ui/Timer.h"
 #include "view/PageView.h"
@@ -87,15 +91,28 @@ int CursorShowCount() {
     return ShowCursor(TRUE);
 }
 
-// The system refuses to make the view's window, as it does when its resources
-// run out: a computer-based training hook on this thread says no.
+// The system refuses to make the windows of one class, as it does when its
+// resources run out or their parent has gone: a computer-based training hook
+// on this thread says no, after destroying the window named to go first.
 HHOOK refusingHook = nullptr;
-LRESULT CALLBACK RefuseViewWindows(int code, WPARAM wParam, LPARAM lParam) {
+const char* refusedClass = nullptr;
+HWND goneFirst = nullptr;
+LRESULT CALLBACK RefuseWindowsOfClass(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const char* className = reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
-        if (!IS_INTRESOURCE(className) && lstrcmpA(className, "SolqueraBuiltInView") == 0) return 1;
+        if (!IS_INTRESOURCE(className) && lstrcmpA(className, refusedClass) == 0) {
+            if (goneFirst) DestroyWindow(std::exchange(goneFirst, nullptr));
+            return 1;
+        }
     }
     return CallNextHookEx(refusingHook, code, wParam, lParam);
+}
+
+void RefuseWindows(const char* className, HWND destroyedFirst = nullptr) {
+    refusedClass = className;
+    goneFirst = destroyedFirst;
+    refusingHook = SetWindowsHookExA(WH_CBT, RefuseWindowsOfClass, nullptr, GetCurrentThreadId());
+    ASSERT_NE(refusingHook, nullptr);
 }
 
 // A full-screen slideshow whose window cannot be built raises the error for
@@ -105,8 +122,7 @@ TEST(ContainedFailure, ASlideshowThatCannotBeBuiltUndoesItsStart) {
     SaverMode = smSaver;
     const BOOL flagBefore = SaverRunningFlag();
     const int cursorBefore = CursorShowCount();
-    refusingHook = SetWindowsHookExA(WH_CBT, RefuseViewWindows, nullptr, GetCurrentThreadId());
-    ASSERT_NE(refusingHook, nullptr);
+    ASSERT_NO_FATAL_FAILURE(RefuseWindows("SolqueraBuiltInView"));
     try {
         StartSaver();
         ADD_FAILURE() << "the slideshow started without its view";
@@ -119,6 +135,50 @@ TEST(ContainedFailure, ASlideshowThatCannotBeBuiltUndoesItsStart) {
     EXPECT_EQ(Schoner, nullptr);
     SystemParametersInfoA(SPI_SCREENSAVERRUNNING, flagBefore, nullptr, 0);
     SaverMode = savedMode;
+}
+
+// The display settings take the preview's window away after the saver has
+// found it and before its own window is made in it: the preview ends as if
+// closed, with nothing to report and nothing left.
+TEST(ContainedFailure, APreviewWhoseWindowGoesWhileItIsMadeEndsQuietly) {
+    const TSaverMode savedMode = SaverMode;
+    SaverMode = smPreview;
+    PreviewParent parent;
+    ParentWindow = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(parent.Handle()));
+    ASSERT_NO_FATAL_FAILURE(RefuseWindows(kFormClass, parent.Handle()));
+    EXPECT_NO_THROW(StartSaver());
+    UnhookWindowsHookEx(refusingHook);
+    EXPECT_FALSE(IsWindow(parent.Handle()));
+    EXPECT_EQ(Schoner, nullptr);
+    EXPECT_TRUE(TempFiles("ins*").empty());
+    ParentWindow = 0;
+    SaverMode = savedMode;
+}
+
+// A tick that yields inside a box's modal loop takes the quit there: posted
+// again, it ends the box's loop too, and the box closes by itself.
+void CALLBACK QuitInsideTheBox(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+    KillTimer(nullptr, timer);
+    PostQuitMessage(3);
+    Application::ProcessMessages();
+}
+
+// Should the box stay, it is answered, so that the test ends.
+void CALLBACK AnswerTheBox(HWND, UINT, UINT_PTR timer, DWORD) noexcept {
+    KillTimer(nullptr, timer);
+    PostMessageA(FindWindowA("#32770", "Nested"), WM_COMMAND, IDOK, 0);
+}
+
+// Last: the thread's application has seen its quit.
+TEST(ContainedFailure, AQuitTakenByANestedLoopEndsTheLoopsAroundIt) {
+    SetTimer(nullptr, 0, USER_TIMER_MINIMUM, QuitInsideTheBox);
+    const UINT_PTR answer = SetTimer(nullptr, 0, 3000, AnswerTheBox);
+    MessageBoxA(nullptr, "Waits for the quit.", "Nested", MB_OK);
+    KillTimer(nullptr, answer);
+    MSG quit{};
+    EXPECT_TRUE(PeekMessageA(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "the box's loop saw no quit";
+    EXPECT_EQ(quit.wParam, 3u);
+    EXPECT_TRUE(Application::Terminated());
 }
 
 }  // namespace

@@ -162,6 +162,12 @@ std::string RaisedMessage(Action&& action) {
     return "(no error raised)";
 }
 
+// An effect of the wrong type: the saver's window reports it in a box at its
+// creation, before its activation.
+inline void StoreUnreadableEffect() {
+    StoreValue(kSettingsKey, "Effect", REG_SZ, BytesOf("Fade", true));
+}
+
 inline std::string ReadErrorFor(const std::string& name) {
     return "Fehler beim Holen der Daten f\xFCr '" + name + "'";
 }

@@ -131,7 +131,7 @@ TEST_F(SaverTest, FullScreenRunsAndEndsOnAKey) {
 // countdown to the first photograph: the ticks it lets through advance
 // nothing, and once it is gone the slideshow runs as always.
 TEST_F(SaverTest, AnUnreadableEffectIsReportedAndTheSlideshowRunsWithBoxIn) {
-    StoreValue(kSettingsKey, "Effect", REG_SZ, BytesOf("Fade", true));
+    StoreUnreadableEffect();
     SaverProcess saver("/s");
     ASSERT_NE(saver.WaitForMessageBox(), nullptr);
     Pause(6s);
@@ -156,7 +156,7 @@ TEST_F(SaverTest, AnUnreadableEffectIsReportedAndTheSlideshowRunsWithBoxIn) {
 // (here while the error box of its creation is open): it ends, and nothing
 // is made after its shutdown.
 TEST_F(SaverTest, APreviewClosedBeforeItStartedLeavesNothingBehind) {
-    StoreValue(kSettingsKey, "Effect", REG_SZ, BytesOf("Fade", true));
+    StoreUnreadableEffect();
     PreviewParent parent;
     SaverProcess saver(parent.Argument());
     ASSERT_NE(saver.WaitForMessageBox(), nullptr);
