@@ -35,6 +35,7 @@ set(SOLQUERA_WIN_SOURCES
   ui/Application.cpp
   ui/Registry.cpp
   ui/FatalError.cpp
+  ui/SystemLibraries.cpp
   ui/Dpi.cpp
   ui/Form.cpp
   ui/Timer.cpp
