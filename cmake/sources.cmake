@@ -14,6 +14,7 @@ set(SOLQUERA_PURE_SOURCES
   slideshow/InputWatch.cpp
   slideshow/SlideSequence.cpp
   slideshow/CoveringPlan.cpp
+  slideshow/Leftovers.cpp
   ui/Jpeg.cpp
   view/PageReader.cpp
   view/PhotoPlacement.cpp
