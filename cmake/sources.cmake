@@ -14,6 +14,7 @@ set(SOLQUERA_PURE_SOURCES
   slideshow/InputWatch.cpp
   slideshow/SlideSequence.cpp
   slideshow/CoveringPlan.cpp
+  slideshow/Leftovers.cpp
   ui/Jpeg.cpp
   view/PageReader.cpp
   view/PhotoPlacement.cpp
@@ -35,6 +36,7 @@ set(SOLQUERA_WIN_SOURCES
   ui/Application.cpp
   ui/Registry.cpp
   ui/FatalError.cpp
+  ui/SystemLibraries.cpp
   ui/Dpi.cpp
   ui/Form.cpp
   ui/Timer.cpp

@@ -75,8 +75,8 @@ TConfig::~TConfig() {
 
 // A dialog frame without any border icon, centred on the screen. Started for
 // a window of the display settings, the dialog belongs to that window, which
-// waits, disabled, until the dialog closes; the application then shows no
-// taskbar button of its own.
+// waits, disabled, until the dialog closes or fails to be built; the
+// application then shows no taskbar button of its own.
 void TConfig::CreateParams(CreateParamsRecord& params) {
     params.style &= ~WS_SYSMENU;
     params.left = (GetSystemMetrics(SM_CXSCREEN) - params.width) / 2;
@@ -87,7 +87,7 @@ void TConfig::CreateParams(CreateParamsRecord& params) {
     // A handle that names no window would make the dialog fail to appear
     // at all; it then opens without an owner.
     if (IsWindow(parent)) params.parent = parent;
-    EnableWindow(parent, FALSE);
+    parentDisabled_ = DisableWindow(parent);
     const HWND applicationWindow = Application::Handle();
     SetWindowLongA(applicationWindow, GWL_EXSTYLE,
                    GetWindowLongA(applicationWindow, GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
@@ -172,7 +172,7 @@ void TConfig::FormCreate() {
 
 void TConfig::FormClose() {
     if (ParentWindow == 0) return;
-    EnableWindow(ParentWindowHandle(), TRUE);
+    parentDisabled_.Reset();
     // Hidden first: an active window that is hidden hands the activation on,
     // and the system may pick another window than the parent.
     Hide();

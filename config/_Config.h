@@ -10,6 +10,7 @@
 #include "ui/Controls.h"
 #include "ui/DialogKeys.h"
 #include "ui/Form.h"
+#include "ui/Scoped.h"
 
 class TConfig : public Form, public SettingsView {
 public:
@@ -53,6 +54,9 @@ private:
     // The twelve link handlers differ only in the page they open.
     void LinkClick(const char* handler);
 
+    // The display settings' window that waits for the dialog; enabled again
+    // at its close, or when the dialog cannot be built.
+    ScopedDisabledWindow parentDisabled_;
     std::unique_ptr<ControlFonts> fonts_;  // made for the form's DPI
     std::vector<LayoutControl> controls_;  // by row of the layout
     std::unique_ptr<DialogKeys> keys_;

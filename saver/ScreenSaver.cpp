@@ -1,8 +1,9 @@
 #include "saver/ScreenSaver.h"
 
-#include "saver/SystemPath.h"
 #include "saver/Tools.h"
 #include "ui/Registry.h"
+#include "ui/Scoped.h"
+#include "ui/SystemLibraries.h"
 
 TSaverMode SaverMode = smNone;
 std::int32_t ParentWindow = 0;
@@ -14,36 +15,11 @@ namespace {
 // Receives the flag's previous state from the system; nobody needs it.
 UINT previousSaverRunning = 0;
 
-std::string SystemDirectory() {
-    char directory[MAX_PATH];
-    const UINT length = GetSystemDirectoryA(directory, MAX_PATH);
-    // A length beyond the buffer is the size the directory would need: nothing usable was written.
-    return std::string(directory, length < MAX_PATH ? length : 0);
+// A library of the services' system directory, loaded for one call; its
+// entries go with it.
+ScopedLibrary PasswordServiceLibrary(std::string_view fileName) {
+    return LoadLibraryFrom(PasswordServicePlatform.systemDirectory(), fileName);
 }
-
-// A library of the system directory, loaded for one call. A library that does
-// not load, or lacks the entry, offers no entry: the caller goes on without it.
-class SystemLibrary {
-public:
-    explicit SystemLibrary(std::string_view fileName)
-        : module_(LoadLibraryA(SystemFilePath(PasswordServicePlatform.systemDirectory(), fileName).c_str())) {
-    }
-    ~SystemLibrary() {
-        if (module_) FreeLibrary(module_);
-    }
-    SystemLibrary(const SystemLibrary&) = delete;
-    SystemLibrary& operator=(const SystemLibrary&) = delete;
-
-    template <typename Function>
-    Function Entry(const char* name) const {
-        if (!module_) return nullptr;
-        // Through void*: GetProcAddress's type fits no entry's real one.
-        return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
-    }
-
-private:
-    HMODULE module_;
-};
 
 // Whether the user has set a saver password. The key closes with the registry
 // object, also when the read raises.
@@ -56,9 +32,8 @@ bool PasswordSwitchIsOn() {
 
 // The system's password dialog; a system without one has nothing to confirm.
 bool UserGivesPassword() {
-    using VerifyScreenSavePwdFunction = BOOL(WINAPI*)(HWND);
-    const SystemLibrary library("PASSWORD.CPL");
-    const auto verify = library.Entry<VerifyScreenSavePwdFunction>("VerifyScreenSavePwd");
+    const ScopedLibrary library = PasswordServiceLibrary("PASSWORD.CPL");
+    const auto verify = PasswordCpl(library.Get()).VerifyScreenSavePwd;
     return !verify || verify(GetForegroundWindow()) != FALSE;
 }
 
@@ -79,9 +54,8 @@ void SetScreenSaverRunning(bool running) {
 }
 
 void ChangePassword() {
-    using PwdChangePasswordFunction = DWORD(WINAPI*)(LPCSTR, HWND, DWORD, LPVOID);
-    const SystemLibrary mpr("MPR.DLL");
-    if (const auto change = mpr.Entry<PwdChangePasswordFunction>("PwdChangePasswordA")) {
+    const ScopedLibrary mpr = PasswordServiceLibrary("MPR.DLL");
+    if (const auto change = Mpr(mpr.Get()).PwdChangePasswordA) {
         change("SCRSAVE", ParentWindowHandle(), 0, nullptr);
     }
 }
@@ -90,10 +64,11 @@ bool VerifyPassword() {
     // The NT family asks for the password itself, before the saver learns of any input.
     if (PasswordServicePlatform.isWindowsNT()) return true;
     if (!PasswordSwitchIsOn()) return true;
-    // The running saver has hidden the cursor; the dialog needs it.
-    ShowCursor(TRUE);
-    const bool confirmed = UserGivesPassword();
-    ShowCursor(FALSE);
+    const bool confirmed = [] {
+        // The running saver has hidden the cursor; the dialog needs it.
+        const ScopedCursorShown cursor;
+        return UserGivesPassword();
+    }();
     // The mouse moved while the dialog was open: measure from where it is now.
     GetCursorPos(&SavedCursorPos);
     return confirmed;

@@ -10,7 +10,9 @@
 
 // A full path in the temp directory with the given extension (no dot),
 // named by the system's unique-name rule with the prefix "inst"; empty when
-// there is no usable temp directory.
+// there is no usable temp directory. The name is the process's until
+// DeleteTempFile of it, or until the process ends: its reservation (see
+// Leftovers.h) keeps every other run from making it or deleting its file.
 std::string MakeTempName(const std::string& extension);
 
 // Creates the file, or truncates it when it exists, and writes exactly the
@@ -18,12 +20,14 @@ std::string MakeTempName(const std::string& extension);
 // Raises an Error naming the file when it cannot be created or written.
 void WriteTempFile(const std::string& path, std::string_view bytes);
 
-// Clears the attributes (a read-only file cannot be deleted) and deletes;
-// nothing for an empty path or a file that is gone.
+// Clears the attributes (a read-only file cannot be deleted) and deletes,
+// then lets the name's reservation go; nothing for an empty path or a file
+// that is gone.
 void DeleteTempFile(const std::string& path);
 
-// Deletes the temp files that a run of ours wrote and that no run has
-// written for ten minutes: a page file that holds exactly one of our page
-// texts, a photo file byte for byte one of these photographs. The names
-// only narrow the search; another program's file stays, whatever its name.
+// Deletes what dead runs of ours left (see MayBeLeftover): a page file that
+// holds exactly one of our page texts, a photo file byte for byte one of
+// these photographs, a reservation with our mark. A live run's files stay,
+// however long ago it wrote them. The names only narrow the search; another
+// program's file stays, whatever its name.
 void DeleteLeftoverTempFiles(const std::vector<std::string_view>& photographs);

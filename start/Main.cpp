@@ -3,7 +3,10 @@
 #include <windows.h>
 
 #include "start/Dispatch.h"
+#include "ui/SystemLibraries.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+    // Before anything loads a library by name.
+    LoadLibrariesOnlyFromTheSystemFolder();
     return RunProcess();
 }

@@ -4,7 +4,9 @@
 
 #include <array>
 #include <iterator>
+#include <string>
 
+#include "ui/Error.h"
 #include "ui/Resource.h"
 #include "ui/Scoped.h"
 #include "ui/WindowBinding.h"
@@ -17,6 +19,12 @@ constexpr const char* kGraphicClass = "SolqueraGraphic";
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kLinkBlue = RGB(0, 0, 255);
+
+// The system refused a control's window (out of window handles or memory).
+ErrorText ControlCreationError(const char* name) {
+    return {"EOutOfResources", std::string("Fehler beim Erzeugen des Fensters ") + name + " (Systemfehler " +
+                                   std::to_string(GetLastError()) + ")"};
+}
 
 // A drop-down list shows this many rows of this height before it scrolls.
 constexpr int kComboVisibleRows = 20;
@@ -63,8 +71,8 @@ SIZE ShownSize(const Graphic& graphic) {
 }
 
 void PaintGraphic(HWND window, const Graphic& graphic) {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window, &paint);
+    const ScopedPaint paint(window);
+    const HDC dc = paint.Dc();
     if (graphic.shape) {
         RECT area;
         GetClientRect(window, &area);
@@ -76,7 +84,6 @@ void PaintGraphic(HWND window, const Graphic& graphic) {
         const SIZE size = ShownSize(graphic);
         graphic.picture->Draw(dc, 0, 0, size.cx, size.cy);
     }
-    EndPaint(window, &paint);
 }
 
 // A click is a press and a release of the left button inside the control,
@@ -355,6 +362,7 @@ LayoutControl CreateControl(const LayoutRow& row, HWND parent, int id, const Con
                                      Has(traits, kNoText) ? nullptr : row.properties.caption, StyleFor(row),
                                      0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                      GetModuleHandleA(nullptr), control.graphic.get());
+    if (!control.window) Raise(ControlCreationError(row.name));
     SetWindowPos(control.window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (traits.complete) traits.complete(control.window, row);
     PlaceControl(control.window, row, fonts, dpi);

@@ -26,23 +26,24 @@ void RegisterFormClass(WNDPROC procedure) {
     registered = true;
 }
 
-// Thread windows other than the modal form, disabled for its run.
+// Thread windows other than the modal form, disabled for its run: enabled
+// again however the run ends.
 struct DisabledWindows {
     HWND modal;
-    std::vector<HWND> windows;
+    std::vector<ScopedDisabledWindow> windows;
 };
 
-// A window is disabled only once it is recorded for enabling again; when no
-// more can be recorded, the rest stay enabled.
+// A window is disabled only once there is room to record it; when no more
+// can be recorded, the rest stay enabled.
 BOOL CALLBACK DisableOther(HWND window, LPARAM context) noexcept {
     auto& disabled = *reinterpret_cast<DisabledWindows*>(context);
     if (window != disabled.modal && IsWindowVisible(window) && IsWindowEnabled(window)) {
         try {
-            disabled.windows.push_back(window);
+            disabled.windows.emplace_back();
         } catch (...) {
             return FALSE;
         }
-        EnableWindow(window, FALSE);
+        disabled.windows.back() = DisableWindow(window);
     }
     return TRUE;
 }
@@ -192,15 +193,13 @@ void FillThroughMemory(HDC target, const RECT& area, HBRUSH brush) {
 // The form's colour fills what its children leave; drawn through a memory
 // bitmap when double buffering is on, so the background never flickers.
 void Form::Paint() {
-    PAINTSTRUCT paint;
-    const HDC target = BeginPaint(handle_, &paint);
+    const ScopedPaint paint(handle_);
     const ScopedGdiObject<HBRUSH> brush(CreateSolidBrush(layout_.color));
     if (doubleBuffered_) {
-        FillThroughMemory(target, paint.rcPaint, brush.Get());
+        FillThroughMemory(paint.Dc(), paint.Area(), brush.Get());
     } else {
-        FillRect(target, &paint.rcPaint, brush.Get());
+        FillRect(paint.Dc(), &paint.Area(), brush.Get());
     }
-    EndPaint(handle_, &paint);
 }
 
 // A maximised borderless form covers the whole screen, not just the work area.
@@ -303,7 +302,6 @@ void Form::ShowModal() {
     // the activation: the form leaves the screen without handing it on.
     SetWindowPos(handle_, nullptr, 0, 0, 0, 0,
                  SWP_HIDEWINDOW | SWP_NOACTIVATE | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER);
-    for (HWND window : disabled.windows) EnableWindow(window, TRUE);
 }
 
 void Form::Close() {

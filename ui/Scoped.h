@@ -81,9 +81,35 @@ using ScopedMemoryDc = Scoped<NullEmptyTraits<HDC, &DeleteDC>>;
 template <typename Object>
 using ScopedGdiObject = Scoped<NullEmptyTraits<Object, &DeleteObject>>;
 using ScopedBstr = Scoped<NullEmptyTraits<BSTR, &SysFreeString>>;
+// A library from LoadLibrary; its entries are invalid once it goes.
+using ScopedLibrary = Scoped<NullEmptyTraits<HMODULE, &FreeLibrary>>;
 // A window the owner destroys; only for a window that nothing else destroys
 // (a top-level window of ours), since the handle does not learn of it.
 using ScopedWindow = Scoped<NullEmptyTraits<HWND, &DestroyWindow>>;
+
+// A window disabled for as long as the owner lives: while a modal window of
+// ours is open, its owner and the other windows wait. Made by DisableWindow.
+struct DisabledWindowTraits {
+    using Handle = HWND;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle window) noexcept { EnableWindow(window, TRUE); }
+};
+using ScopedDisabledWindow = Scoped<DisabledWindowTraits>;
+
+inline ScopedDisabledWindow DisableWindow(HWND window) noexcept {
+    EnableWindow(window, FALSE);
+    return ScopedDisabledWindow(window);
+}
+
+// The cursor shown for as long as the owner lives, where the system hides
+// it otherwise (a running saver); ShowCursor counts, so each owner adds one.
+class ScopedCursorShown {
+public:
+    ScopedCursorShown() noexcept { ShowCursor(TRUE); }
+    ~ScopedCursorShown() { ShowCursor(FALSE); }
+    ScopedCursorShown(const ScopedCursorShown&) = delete;
+    ScopedCursorShown& operator=(const ScopedCursorShown&) = delete;
+};
 
 // A window's DC from GetDC, given back to the same window.
 class ScopedWindowDc {
@@ -103,6 +129,25 @@ public:
 
 private:
     HWND window_;
+    HDC dc_;
+};
+
+// A paint cycle of a window, from BeginPaint to its EndPaint: the region it
+// validates is validated even when the painting raises, so no WM_PAINT
+// follows for ever.
+class ScopedPaint {
+public:
+    explicit ScopedPaint(HWND window) noexcept : window_(window), dc_(BeginPaint(window, &paint_)) {}
+    ~ScopedPaint() { EndPaint(window_, &paint_); }
+    ScopedPaint(const ScopedPaint&) = delete;
+    ScopedPaint& operator=(const ScopedPaint&) = delete;
+
+    HDC Dc() const noexcept { return dc_; }
+    const RECT& Area() const noexcept { return paint_.rcPaint; }
+
+private:
+    HWND window_;
+    PAINTSTRUCT paint_{};
     HDC dc_;
 };
 

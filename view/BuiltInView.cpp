@@ -41,18 +41,6 @@ double NowMs() {
     return 1000.0 * static_cast<double>(now.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// The system's fine timer tick (1 ms) while a change runs, through the
-// multimedia library's calls, looked up once: the library is loaded only
-// where a change asks for the fine tick.
-void SetFineTick(bool on) {
-    using TimePeriodCall = UINT(WINAPI*)(UINT);
-    static const HMODULE library = LoadLibraryA("winmm.dll");
-    if (!library) return;
-    const auto call = reinterpret_cast<TimePeriodCall>(
-        reinterpret_cast<void*>(GetProcAddress(library, on ? "timeBeginPeriod" : "timeEndPeriod")));
-    if (call) call(1);
-}
-
 std::string EffectName(const TransitionPlan& plan) {
     switch (plan.kind) {
         case TransitionPlan::Kind::Cut:
@@ -113,7 +101,6 @@ std::unique_ptr<PageView> CreateBuiltInView(HWND parent, RandomGenerator& random
 }
 
 BuiltInView::~BuiltInView() {
-    if (fineTickHeld_) SetFineTick(false);
     if (window_) DestroyWindow(window_);
 }
 
@@ -268,9 +255,10 @@ void BuiltInView::NextFrame() {
 
 // One timer per frame, aimed at the next frame's period (see FramePacing).
 void BuiltInView::AwaitNextFrame() {
-    if (pacing_.WantsFineTick() != fineTickHeld_) {
-        fineTickHeld_ = pacing_.WantsFineTick();
-        SetFineTick(fineTickHeld_);
+    if (!pacing_.WantsFineTick()) {
+        fineTick_.reset();
+    } else if (!fineTick_) {
+        fineTick_.emplace();
     }
     const double nowMs = NowMs();
     SetTimer(window_, kFrameTimer, pacing_.WaitMs(nowMs, clock_.NextPeriodMs(nowMs)), nullptr);
@@ -282,10 +270,7 @@ void BuiltInView::AwaitNextFrame() {
 void BuiltInView::EndChangeAndReport(const char* how) {
     clock_.Stop();
     KillTimer(window_, kFrameTimer);
-    if (fineTickHeld_) {
-        fineTickHeld_ = false;
-        SetFineTick(false);
-    }
+    fineTick_.reset();
     if (!logPending_) return;
     logPending_ = false;
     const std::string line = "Solquera view: " + log_.Summary(EffectName(plan_)) + ", " + how + "\n";
@@ -316,12 +301,12 @@ void BuiltInView::CopyFrameTo(HDC dc, const PixelRect& part) {
 }
 
 void BuiltInView::Paint() {
-    PAINTSTRUCT paint;
-    const HDC dc = BeginPaint(window_, &paint);
+    const ScopedPaint paint(window_);
+    const RECT& area = paint.Area();
     if (painter_) {
-        CopyFrameTo(dc, {paint.rcPaint.left, paint.rcPaint.top, paint.rcPaint.right, paint.rcPaint.bottom});
-        ExcludeClipRect(dc, area_.left, area_.top, area_.left + area_.Width(), area_.top + area_.Height());
+        CopyFrameTo(paint.Dc(), {area.left, area.top, area.right, area.bottom});
+        ExcludeClipRect(paint.Dc(), area_.left, area_.top, area_.left + area_.Width(),
+                        area_.top + area_.Height());
     }
-    FillRect(dc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-    EndPaint(window_, &paint);
+    FillRect(paint.Dc(), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }

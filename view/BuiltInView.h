@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "base/RandomGenerator.h"
+#include "ui/SystemLibraries.h"
 #include "view/FrameClock.h"
 #include "view/FramePacing.h"
 #include "view/PageImage.h"
@@ -68,7 +69,8 @@ private:
     TransitionPlan plan_;
     FrameClock clock_;
     FramePacing pacing_;
-    bool fineTickHeld_ = false;
+    // Held while a change runs where the frame timers came late (see FramePacing).
+    std::optional<ScopedFineTimerTick> fineTick_;
     bool displayOn_ = true;
     bool drawnPageStale_ = false;  // a page came while the display was off
     TransitionLog log_;

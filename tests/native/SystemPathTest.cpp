@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "saver/SystemPath.h"
+#include "ui/SystemPath.h"
 
 struct SystemPathCase {
     const char* directory;
@@ -13,7 +13,7 @@ TEST(SystemFilePath, JoinsDirectoryAndNameWithOneBackslash) {
         {"C:\\WINDOWS\\system32\\", "C:\\WINDOWS\\system32\\MPR.DLL"},
         {"C:\\", "C:\\MPR.DLL"},  // a drive root already ends in one
         {"C:", "C:\\MPR.DLL"},
-        {"", "MPR.DLL"},  // no directory: the loader's own search finds it
+        {"", ""},  // no directory: nothing to load, never a search
         {"\\", "\\MPR.DLL"},
         {"C:\\a/", "C:\\a/\\MPR.DLL"},  // only a backslash counts as the separator
     };

@@ -11,6 +11,7 @@
 #include "saver/ScreenSaver.h"
 #include "saver/Tools.h"
 #include "ui/Error.h"
+#include "ui/SystemLibraries.h"
 
 namespace {
 
@@ -36,11 +37,6 @@ int CursorShowCount() {
 class StandInLibrary {
 public:
     explicit StandInLibrary(const std::string& path) : module_(LoadLibraryA(path.c_str())) {}
-    ~StandInLibrary() {
-        if (module_) FreeLibrary(module_);
-    }
-    StandInLibrary(const StandInLibrary&) = delete;
-    StandInLibrary& operator=(const StandInLibrary&) = delete;
 
     bool Loaded() const { return module_ && Function<PasswordLibPrepareFunction>(kPasswordLibPrepare); }
 
@@ -55,10 +51,10 @@ public:
 private:
     template <typename F>
     F Function(const char* name) const {
-        return reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module_, name)));
+        return LibraryEntry<F>(module_.Get(), name);
     }
 
-    HMODULE module_;
+    ScopedLibrary module_;
 };
 
 // Points the password services at a directory and at a platform for one test.

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/Error.h"
+#include "ui/SystemLibraries.h"
 
 namespace registry_test {
 
@@ -115,8 +116,7 @@ inline KeyContents ContentsOf(const char* path) {
 inline long OpenKeyCount() {
     constexpr auto kInfoLengthMismatch = static_cast<NTSTATUS>(0xC0000004);
     using QueryFunction = NTSTATUS(NTAPI*)(SYSTEM_INFORMATION_CLASS, PVOID, ULONG, PULONG);
-    const auto query = reinterpret_cast<QueryFunction>(
-        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation")));
+    const auto query = LibraryEntry<QueryFunction>(GetModuleHandleA("ntdll.dll"), "NtQuerySystemInformation");
     HKEY probe = nullptr;
     if (!query || RegOpenKeyExA(HKEY_CURRENT_USER, "Software", 0, KEY_READ, &probe) != ERROR_SUCCESS) {
         ADD_FAILURE() << "cannot look into the handle table";

@@ -2,15 +2,18 @@
 // start them, observed from outside: windows, registry, temp files, exit code.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <string>
 #include <vector>
 
 #include "driver/DisplaySettings.h"
 #include "driver/Input.h"
+#include "slideshow/Leftovers.h"
 #include "slideshow/PageText.h"
 #include "slideshow/SlideSequence.h"
 #include "ui/Jpeg.h"
+#include "ui/Scoped.h"
 #include "win/RegistryTestSupport.h"
 
 using namespace registry_test;
@@ -297,18 +300,16 @@ public:
     SaverResources()
         : module_(LoadLibraryExA(SaverPath(), nullptr,
                                  LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE)) {}
-    ~SaverResources() {
-        if (module_) FreeLibrary(module_);
-    }
     std::string Photo(int number) const {
-        const HRSRC resource = FindResourceA(module_, MAKEINTRESOURCEA(110 + number), MAKEINTRESOURCEA(10));
+        const HRSRC resource =
+            FindResourceA(module_.Get(), MAKEINTRESOURCEA(110 + number), MAKEINTRESOURCEA(10));
         if (!resource) return {};
-        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module_, resource)));
-        return std::string(bytes, SizeofResource(module_, resource));
+        const auto* bytes = static_cast<const char*>(LockResource(LoadResource(module_.Get(), resource)));
+        return std::string(bytes, SizeofResource(module_.Get(), resource));
     }
 
 private:
-    HMODULE module_;
+    ScopedLibrary module_;
 };
 
 std::string TempFileEndingIn(const char* extension) {
@@ -375,46 +376,69 @@ TEST_F(SaverTest, TheSessionsEndRunsTheShutdownBeforeItIsAnswered) {
 
 namespace {
 
-// A file of these bytes, last written that many minutes ago.
-void WriteOldFile(const std::string& path, const std::string& bytes, int minutes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-    const HANDLE file =
-        CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+// The file's last write set that many minutes back; false while another
+// process has it open for writing.
+bool Backdate(const std::string& path, int minutes) {
+    const ScopedFile file(CreateFileA(path.c_str(), FILE_WRITE_ATTRIBUTES,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, 0, nullptr));
     FILETIME now;
     GetSystemTimeAsFileTime(&now);
     const ULONGLONG then =
         ((ULONGLONG{now.dwHighDateTime} << 32) | now.dwLowDateTime) - minutes * 600'000'000ull;
     const FILETIME written{static_cast<DWORD>(then), static_cast<DWORD>(then >> 32)};
-    SetFileTime(file, nullptr, nullptr, &written);
-    CloseHandle(file);
+    return file && SetFileTime(file.Get(), nullptr, nullptr, &written);
+}
+
+// A file of these bytes, last written that many minutes ago.
+void WriteOldFile(const std::string& path, const std::string& bytes, int minutes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+    Backdate(path, minutes);
 }
 
 }  // namespace
 
 // A preview the display settings killed left its files: the next start
-// deletes what is ours by its content and ten minutes old, and no other
-// program's file, whatever its name.
+// deletes what is ours by its content and ten minutes old, unless a live run
+// holds its reservation, and no other program's file, whatever its name.
 TEST_F(SaverTest, TheNextStartDeletesOnlyWhatAnEndedRunOfOursLeft) {
     const SaverResources resources;
     RandomGenerator unused;
     const std::string startPage = StartPage(ChooseExitMeta(23, unused));
     const std::string photoPage =
         PhotoPage(ChooseExitMeta(4, unused), 152, 112, TempDirectory() + "insa2.jpg", PhotoFit::Width);
+    const std::string mark(kReservationMark);
     const struct {
         const char* name;
         std::string bytes;
         int ageMinutes;
+        bool held;
         bool deleted;
     } files[] = {
-        {"insa1.htm", startPage, 11, true},
-        {"insa2.jpg", resources.Photo(7), 11, true},
-        {"insa3.htm", photoPage, 11, true},
-        {"insa4.htm", photoPage, 9, false},  // a run may still show it
-        {"insa5.htm", startPage + "\n", 60, false},
-        {"insa6.jpg", resources.Photo(7).substr(1), 60, false},
-        {"insa7.tmp", startPage, 60, false},
+        {"insa1.htm", startPage, 11, false, true},
+        {"insa2.jpg", resources.Photo(7), 11, false, true},
+        {"insa3.htm", photoPage, 11, false, true},
+        {"insa4.htm", photoPage, 9, false, false},  // a run may still show it
+        {"insa5.htm", startPage + "\n", 60, false, false},
+        {"insa6.jpg", resources.Photo(7).substr(1), 60, false, false},
+        {"insa7.tmp", startPage, 60, false, false},
+        // A live run whose tick has waited behind a box for an hour.
+        {"insa8.htm", photoPage, 60, false, false},
+        {"insa8.jpg", resources.Photo(7), 60, false, false},
+        {"insa8.tmp", mark, 60, true, false},
+        // A run whose machine lost its power: nobody holds its reservation.
+        {"insa9.tmp", mark, 0, false, true},
+        {"insaa.tmp", mark + "\n", 60, false, false},
     };
-    for (const auto& file : files) WriteOldFile(TempDirectory() + file.name, file.bytes, file.ageMinutes);
+    std::vector<ScopedFile> holds;
+    for (const auto& file : files) {
+        const std::string path = TempDirectory() + file.name;
+        WriteOldFile(path, file.bytes, file.ageMinutes);
+        // As a run holds it: written, deletion not shared.
+        if (file.held)
+            holds.emplace_back(CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                           OPEN_EXISTING, FILE_FLAG_DELETE_ON_CLOSE, nullptr));
+    }
     PreviewParent parent;
     SaverProcess saver(parent.Argument());
     ASSERT_NE(parent.WaitForSaverChild(), nullptr);
@@ -424,6 +448,7 @@ TEST_F(SaverTest, TheNextStartDeletesOnlyWhatAnEndedRunOfOursLeft) {
         EXPECT_EQ(GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES, file.deleted) << file.name;
         DeleteFileA(path.c_str());
     }
+    holds.clear();
     DestroyWindow(parent.Handle());
     ExpectCleanEnd(saver);
 }
@@ -448,4 +473,51 @@ TEST_F(SaverTest, WithoutATempFolderOneBoxAndTheSlideshowGoesOn) {
     Pause(500ms);
     ClickLeftButton();
     ExpectCleanEnd(saver);
+}
+
+namespace {
+
+std::size_t CountExisting(const std::vector<std::string>& paths) {
+    return static_cast<std::size_t>(std::count_if(paths.begin(), paths.end(), [](const std::string& path) {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    }));
+}
+
+}  // namespace
+
+// Switching savers in the display settings starts a second preview before
+// the first has gone, and "Preview" runs the full-screen saver beside them:
+// no two runs share a name, a new run's clean-up spares the live runs' files
+// however long ago they were written (as when a box held up their ticks),
+// and each run's end deletes only its own.
+TEST_F(SaverTest, RunsAtOnceKeepTheirOwnFiles) {
+    PreviewParent firstParent;
+    SaverProcess firstPreview(firstParent.Argument());
+    PreviewParent secondParent;
+    SaverProcess secondPreview(secondParent.Argument());
+    ASSERT_TRUE(WaitUntil([] { return TempFiles("ins*.jpg").size() == 2; }, 6s)) << "no photographs staged";
+    ASSERT_EQ(SaverPages().size(), 2u);
+    ASSERT_EQ(TempFiles("ins*.tmp").size(), 4u) << "one reservation per name";
+    const std::vector<std::string> previews = SaverTempFiles();
+    for (const std::string& path : previews) {
+        if (KindOf(path) == TempFileKind::Reservation) continue;
+        EXPECT_TRUE(WaitUntil([&] { return Backdate(path, 11); })) << path;
+    }
+
+    SaverProcess saver("/s");
+    ASSERT_TRUE(WaitUntil([] { return SaverPages().size() == 3; })) << "the saver wrote no page";
+    Pause(500ms);  // its clean-up ran before its first page
+    EXPECT_EQ(CountExisting(previews), previews.size()) << "a live run's files were taken";
+
+    // The saver's files go with it, and no other.
+    PostMessageA(saver.WaitForWindow(kFormClass), WM_KEYDOWN, 'A', 0);
+    DWORD exitCode = 99;
+    ASSERT_TRUE(saver.WaitForExit(kPromptly, exitCode));
+    EXPECT_EQ(CountExisting(previews), previews.size()) << "the saver's end took another run's files";
+    EXPECT_EQ(SaverPages().size(), 2u);
+    DestroyWindow(secondParent.Handle());
+    ASSERT_TRUE(secondPreview.WaitForExit(kPromptly, exitCode));
+    EXPECT_EQ(SaverPages().size(), 1u);
+    DestroyWindow(firstParent.Handle());
+    ExpectCleanEnd(firstPreview);
 }

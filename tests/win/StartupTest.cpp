@@ -11,15 +11,16 @@
 
 #include "driver/DisplaySettings.h"
 #include "ui/FatalError.h"
+#include "ui/Scoped.h"
 
 namespace {
 
 // True when the offset from the executable's load address lies in one of its
 // code sections, as the address of the code that raised an error must.
 bool IsCodeOffsetOfSaver(std::uintptr_t offset) {
-    const HMODULE image = LoadLibraryExA(SaverPath(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
+    const ScopedLibrary image(LoadLibraryExA(SaverPath(), nullptr, DONT_RESOLVE_DLL_REFERENCES));
     if (!image) return false;
-    const auto* base = reinterpret_cast<const BYTE*>(image);
+    const auto* base = reinterpret_cast<const BYTE*>(image.Get());
     const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(base);
     const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
     const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
@@ -28,7 +29,6 @@ bool IsCodeOffsetOfSaver(std::uintptr_t offset) {
         inCode |= (section->Characteristics & IMAGE_SCN_CNT_CODE) && offset >= section->VirtualAddress &&
                   offset < section->VirtualAddress + section->Misc.VirtualSize;
     }
-    FreeLibrary(image);
     return inCode;
 }
 
