@@ -23,6 +23,7 @@ set(SOLQUERA_PURE_SOURCES
   view/RevealedSpans.cpp
   view/TransitionPlan.cpp
   view/TransitionLog.cpp
+  view/PainterChoices.cpp
   view/FrameClock.cpp
   view/FramePacing.cpp
   view/PixelImage.cpp

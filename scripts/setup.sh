@@ -6,7 +6,7 @@ set -eu
 packages="g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix wine64 xvfb xauth \
   x11-apps imagemagick cmake ninja-build nasm g++ googletest libjpeg62-turbo-dev \
   dpkg-dev icoutils file util-linux xdotool x11-utils wixl msitools xserver-xephyr \
-  clang libclang-rt-14-dev mmdebstrap libc6-i386"
+  clang libclang-rt-14-dev mmdebstrap libc6-i386 gcovr"
 
 missing=""
 for p in $packages; do

@@ -78,19 +78,17 @@ std::string RestoreNavigationSound() {
     return WriteSound(registry, *sound);
 }
 
-bool EnablePageTransitions() {
+void EnablePageTransitions() {
     Registry registry;
     registry.OpenKey(kBrowserMainKey, false);
     if (const auto transitions = ReadPageTransitions(registry)) {
         PageTransitionsWereOff = *transitions == 0;
         WritePageTransitions(registry, 1);
     }
-    return true;
 }
 
-bool DisablePageTransitions() {
+void DisablePageTransitions() {
     Registry registry;
     registry.OpenKey(kBrowserMainKey, false);
     if (ReadPageTransitions(registry)) WritePageTransitions(registry, 0);
-    return true;
 }

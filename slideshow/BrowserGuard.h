@@ -24,9 +24,8 @@ std::string MuteNavigationSound();
 // and returns it; empty when there is no sound value (or none that is text).
 std::string RestoreNavigationSound();
 
-// Switches page transitions on when the switch exists, noting whether it was
-// off. Always true.
-bool EnablePageTransitions();
+// Switches page transitions on when the switch exists, noting whether it was off.
+void EnablePageTransitions();
 
-// Switches page transitions off when the switch exists. Always true.
-bool DisablePageTransitions();
+// Switches page transitions off when the switch exists.
+void DisablePageTransitions();

@@ -2,68 +2,18 @@
 
 #include <algorithm>
 #include <cassert>
-#include <cmath>
 #include <cstring>
 #include <limits>
 #include <numeric>
 
+#include "view/PainterChoices.h"
 #include "view/PixelBlend.h"
 
 namespace {
 
-constexpr double kOpaque = 255;
-// A change spread over the whole picture (the fade, the random orders) copies
-// nearly all of it to the screen with every frame: it is drawn in at most
-// this many steps, which over three seconds is still over forty frames a
-// second. The fade's step is two levels of opacity, under one per cent of the
-// brightness, which shows no better in two half steps.
-constexpr std::int32_t kSpreadChangeSteps = 128;
-constexpr std::int64_t kElementGroups = 1024;
 // Rows of a fade's frame mixed at a time: small enough to stay in the
 // processor's cache between the mix and the copy to the screen.
 constexpr std::int32_t kFadeBandRows = 32;
-
-// The smallest rectangle that holds every pixel in which the two pictures differ.
-PixelRect DifferingArea(const std::uint32_t* a, const std::uint32_t* b, std::int32_t width,
-                        std::int32_t height) {
-    const auto row = [&](const std::uint32_t* pixels, std::int32_t y) {
-        return pixels + static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
-    };
-    const auto rowDiffers = [&](std::int32_t y) {
-        return std::memcmp(row(a, y), row(b, y), static_cast<std::size_t>(width) * sizeof *a) != 0;
-    };
-    std::int32_t top = 0;
-    while (top < height && !rowDiffers(top)) ++top;
-    if (top == height) return {};
-    std::int32_t bottom = height;
-    while (!rowDiffers(bottom - 1)) --bottom;
-    std::int32_t left = width;
-    std::int32_t right = 0;
-    for (std::int32_t y = top; y < bottom; ++y) {
-        const std::uint32_t* rowA = row(a, y);
-        const std::uint32_t* rowB = row(b, y);
-        for (std::int32_t x = 0; x < left; ++x) {
-            if (rowA[x] != rowB[x]) {
-                left = x;
-                break;
-            }
-        }
-        for (std::int32_t x = width; x > right; --x) {
-            if (rowA[x - 1] != rowB[x - 1]) {
-                right = x;
-                break;
-            }
-        }
-    }
-    return {left, top, right, bottom};
-}
-
-PixelRect Union(const PixelRect& a, const PixelRect& b) {
-    if (a.Empty()) return b;
-    if (b.Empty()) return a;
-    return {std::min(a.left, b.left), std::min(a.top, b.top), std::max(a.right, b.right),
-            std::max(a.bottom, b.bottom)};
-}
 
 }  // namespace
 
@@ -149,9 +99,7 @@ void TransitionPainter::CopyFromNewPage(const PixelRect& rect) {
 }
 
 std::int32_t TransitionPainter::MostSteps() const {
-    const bool spread = plan_.kind == TransitionPlan::Kind::Fade ||
-                        (plan_.kind == TransitionPlan::Kind::Reveal && style_ != RevealStyle::Region);
-    return running_ && spread ? kSpreadChangeSteps : 0;
+    return running_ ? ::MostSteps(plan_) : 0;
 }
 
 bool TransitionPainter::Fading() const {
@@ -160,8 +108,8 @@ bool TransitionPainter::Fading() const {
 
 // A fade's frame is only its opacity: the mix is made on the way to the screen.
 void TransitionPainter::DrawFade(double progress) {
-    const auto alpha = static_cast<std::uint32_t>(std::lround(std::clamp(progress, 0.0, 1.0) * kOpaque));
-    if (alpha < shownAlpha_ + kOpaque / kSpreadChangeSteps) return;
+    const std::uint32_t alpha = FadeAlpha(progress);
+    if (!FadeStepDue(alpha, shownAlpha_)) return;
     shownAlpha_ = alpha;
     changed_ = differs_;
 }
@@ -209,8 +157,7 @@ void TransitionPainter::DrawRegion(double progress) {
 // kilobytes of the picture, near enough to memory order at a fraction of a
 // sort's cost.
 void TransitionPainter::GroupDueElements(std::int64_t count) {
-    int shift = 0;
-    while ((count >> shift) > kElementGroups) ++shift;
+    const int shift = ElementGroupShift(count);
     groupStart_.assign(static_cast<std::size_t>(count >> shift) + 2, 0);
     for (const std::int32_t element : dueElements_)
         ++groupStart_[static_cast<std::size_t>(element >> shift) + 1];
@@ -228,7 +175,7 @@ void TransitionPainter::GroupDueElements(std::int64_t count) {
 void TransitionPainter::DrawInOrder(double progress) {
     const auto count = static_cast<std::int64_t>(order_->Count());
     const std::int64_t due = RevealedCount(progress, count);
-    if (due <= shownElements_ || (due - shownElements_) < count / kSpreadChangeSteps) return;
+    if (!OrderStepDue(due, shownElements_, count)) return;
     dueElements_.clear();
     std::int32_t first = std::numeric_limits<std::int32_t>::max();
     std::int32_t last = -1;
@@ -242,25 +189,21 @@ void TransitionPainter::DrawInOrder(double progress) {
     GroupDueElements(count);
     const std::int32_t width = frame_.Width();
     const std::int32_t height = frame_.Height();
-    PixelRect copied;
     switch (style_) {
         case RevealStyle::PixelOrder: {
             const std::uint32_t* source = to_.pixels.data();
             std::uint32_t* target = frame_.Pixels();
             for (const std::int32_t pixel : dueElements_) target[pixel] = source[pixel];
-            copied = {0, first / width, width, last / width + 1};  // the rows: pixels lie all across
             break;
         }
         case RevealStyle::RowOrder:
             for (const std::int32_t row : dueElements_) CopyFromNewPage({0, row, width, row + 1});
-            copied = {0, first, width, last + 1};
             break;
         default:
             for (const std::int32_t column : dueElements_) CopyFromNewPage({column, 0, column + 1, height});
-            copied = {first, 0, last + 1, height};
             break;
     }
-    changed_ = Intersection(copied, differs_);
+    changed_ = Intersection(OrderedStepArea(style_, first, last, width, height), differs_);
 }
 
 std::size_t TransitionPainter::WorkingBytes() const {

@@ -99,11 +99,12 @@ TEST(ConfigLayout, ScalesToADpiAsMulDivRounds) {
     struct Case {
         int length, dpi, scaled;
     };
-    for (const Case& c : {Case{kConfigClientWidth, 144, 770}, Case{kConfigClientHeight, 144, 602},
-                          Case{-11, 144, -17},  // the font height: -16.5
-                          Case{1, 144, 2}, Case{-1, 144, -2}, Case{3, 144, 5}, Case{0, 144, 0},
-                          Case{-11, 120, -14}, Case{13, 120, 16}, Case{21, 120, 26}, Case{5, 72, 4},
-                          Case{445, 192, 890}, Case{2000000, 480, 10000000}}) {
+    for (const Case& c :
+         {Case{kConfigClientWidth, 144, 770}, Case{kConfigClientHeight, 144, 602},
+          Case{-11, 144, -17},  // the font height: -16.5
+          Case{1, 144, 2}, Case{-1, 144, -2}, Case{3, 144, 5}, Case{0, 144, 0}, Case{-11, 120, -14},
+          Case{13, 120, 16}, Case{21, 120, 26}, Case{5, 72, 4}, Case{445, 192, 890},
+          Case{2000000, 480, 10000000}, Case{30000000, 144, 45000000}, Case{-30000000, 144, -45000000}}) {
         EXPECT_EQ(ScaleForDpi(c.length, c.dpi), c.scaled) << c.length << " at " << c.dpi << " dpi";
     }
     const Bounds pageControl = ScaleForDpi(Row("PageControl1").bounds, 144);

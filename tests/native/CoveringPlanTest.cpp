@@ -32,6 +32,7 @@ TEST(PlanCovering, ThePrimaryGetsTheSlideshowAndEveryOtherMonitorACompanion) {
          {kLeftAbove, kBelow}},
         {"none marked primary", {{kRight, false}, {kMain, false}}, kRight, {kMain}},
         {"an empty monitor", {{kMain, true}, {{5, 5, 5, 900}, false}}, kMain, {}},
+        {"an empty primary", {{{0, 0, 1280, 0}, true}, {kRight, false}, {kMain, false}}, kRight, {kMain}},
         {"a mirror of the primary", {{kMain, true}, {kMain, false}}, kMain, {}},
         {"a monitor inside another",
          {{kMain, true}, {kRight, false}, {{1280, 0, 2000, 600}, false}},

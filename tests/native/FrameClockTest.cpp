@@ -4,6 +4,7 @@
 
 #include "view/FrameClock.h"
 #include "view/FramePacing.h"
+#include "view/TransitionLog.h"
 
 namespace {
 
@@ -104,4 +105,49 @@ TEST(FramePacing, EveryRefreshHasItsFrameAndTheFineTickOnlyWhereNeeded) {
         EXPECT_GE(second.frames, row.fewestFrames) << row.timer.tickMs;
         EXPECT_LE(second.frames, kChangeMs * 60 / 1000 + 1) << "more than one frame per refresh";
     }
+}
+
+// Each rule at its bound, in a 20 ms period: the wait rounded up and never
+// below the shortest timer, lateness measured from where the timer was aimed,
+// a quarter period late and no less, and a timer nobody waits for ignored.
+TEST(FramePacing, EachRuleHoldsAtItsBound) {
+    const struct {
+        double dueMs;
+        std::uint32_t waitMs;
+        double firedMs;
+        bool fine;
+    } rows[] = {
+        {16.2, 17, 21.9, false}, {16.2, 17, 22, true}, {17, 17, 17, false},
+        {3, 10, 14.9, false},    {3, 10, 15, true},    {-5, 10, 10, false},
+    };
+    for (const auto& row : rows) {
+        FramePacing pacing(kTimerMinimumMs, 20);
+        EXPECT_EQ(pacing.WaitMs(0, row.dueMs), row.waitMs) << row.dueMs;
+        pacing.Fired(row.firedMs);
+        EXPECT_EQ(pacing.WantsFineTick(), row.fine) << row.dueMs << " fired at " << row.firedMs;
+    }
+    FramePacing stray(kTimerMinimumMs, 20);
+    stray.Fired(1000);
+    stray.WaitMs(0, 20);
+    stray.Fired(20);
+    stray.Fired(1000);
+    stray.WaitMs(2000, 2020);
+    stray.BeginChange(20);
+    stray.Fired(3000);
+    EXPECT_FALSE(stray.WantsFineTick()) << "a timer with no wait pending counted as late";
+}
+
+// The debug line of a page change: set-up until the first frame (which counts
+// as drawn), frames that showed something, the longest gap between frames due.
+TEST(TransitionLog, SummarisesOnePageChange) {
+    TransitionLog log;
+    log.PageHanded(1000);
+    log.FrameDue(1040.5, false);
+    log.FrameDue(1057, true);
+    log.FrameDue(1090, false);
+    log.FrameDue(1100, true);
+    EXPECT_EQ(log.Summary("fade"), "fade: 3 frames, longest gap 33.0 ms, set-up 40.5 ms");
+    log.PageHanded(5000);
+    log.FrameDue(5001.5, false);
+    EXPECT_EQ(log.Summary("cut"), "cut: 1 frames, longest gap 0.0 ms, set-up 1.5 ms");
 }

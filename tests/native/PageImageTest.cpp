@@ -100,33 +100,57 @@ TEST(ScaledJpeg, UnreadableDataRaisesTheDecodersError) {
 // that claims to be huge, or a page that would show it far larger than any
 // screen, is refused with an error before anything that large is allocated.
 TEST(PageImage, HugePhotographsAreRefusedBeforeTheyAreDecoded) {
-    auto huge = testjpeg::Solid(16, 16, {1, 2, 3});
-    const unsigned char baselineFrame[] = {0xFF, 0xC0};
-    const auto frame =
-        std::search(huge.begin(), huge.end(), std::begin(baselineFrame), std::end(baselineFrame));
-    ASSERT_NE(frame, huge.end());
-    const unsigned char sides[] = {0x4E, 0x20, 0x4E, 0x20};  // height and width: 20000
-    std::copy(std::begin(sides), std::end(sides), frame + 5);
-    EXPECT_EQ(ReadJpegSize(huge.data(), huge.size()).width, 20000);
+    // A small photograph whose header claims another size.
+    const auto claiming = [](std::uint16_t width, std::uint16_t height) {
+        auto jpeg = testjpeg::Solid(16, 16, {1, 2, 3});
+        const unsigned char baselineFrame[] = {0xFF, 0xC0};
+        const auto frame =
+            std::search(jpeg.begin(), jpeg.end(), std::begin(baselineFrame), std::end(baselineFrame));
+        const unsigned char sides[] = {
+            static_cast<unsigned char>(height >> 8), static_cast<unsigned char>(height),
+            static_cast<unsigned char>(width >> 8), static_cast<unsigned char>(width)};
+        std::copy(std::begin(sides), std::end(sides), frame + 5);
+        return jpeg;
+    };
+    EXPECT_EQ(ReadJpegSize(claiming(20000, 19999).data(), claiming(20000, 19999).size()).width, 20000);
     const struct {
         std::vector<unsigned char> jpeg;
         PhotoFit fit;
-        std::string says;
+        PixelSize cell;
+        std::string says;  // empty where the photograph is shown
     } rows[] = {
-        {huge, PhotoFit::Width, "JPEG-Fehler: Image of 20000 x 20000 pixels is too large to decode"},
-        {testjpeg::Solid(8192, 1, {1, 2, 3}), PhotoFit::Height,
+        {claiming(20000, 20000),
+         PhotoFit::Width,
+         {152, 112},
+         "JPEG-Fehler: Image of 20000 x 20000 pixels is too large to decode"},
+        {claiming(8192, 8193), PhotoFit::Width, {152, 112}, "Image of 8192 x 8193 pixels is too large"},
+        {claiming(8192, 8192), PhotoFit::Width, {152, 112}, ""},  // 2^26 pixels
+        {testjpeg::Solid(8192, 1, {1, 2, 3}),
+         PhotoFit::Height,
+         {152, 112},
          "its photograph would be 917504 x 112 pixels"},
+        {testjpeg::Solid(16384, 1, {1, 2, 3}),
+         PhotoFit::Height,
+         {152, 65},
+         "its photograph would be 1064960 x 65 pixels"},
+        {testjpeg::Solid(16384, 1, {1, 2, 3}), PhotoFit::Height, {152, 64}, ""},  // 2^26 pixels
     };
     for (const auto& row : rows) {
         PagePhoto photo;
         photo.fit = row.fit;
-        photo.table = {153, 113};
-        photo.cell = {152, 112};
+        photo.table = {row.cell.width + 1, row.cell.height + 1};
+        photo.cell = row.cell;
+        std::string error;
         try {
             DecodePhotoForPage(row.jpeg.data(), row.jpeg.size(), photo);
-            ADD_FAILURE() << "no error: " << row.says;
-        } catch (const Error& error) {
-            EXPECT_NE(std::string(error.what()).find(row.says), std::string::npos) << error.what();
+        } catch (const Error& raised) {
+            error = raised.what();
+        }
+        if (row.says.empty()) {
+            EXPECT_EQ(error, "");
+        } else {
+            EXPECT_NE(error.find(row.says), std::string::npos)
+                << "expected: " << row.says << "\n gave: " << error;
         }
     }
 }

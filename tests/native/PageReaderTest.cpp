@@ -110,6 +110,25 @@ TEST(PageReader, ReadsTheTagsHtmlAllows) {
     EXPECT_EQ(page.photo->fit, PhotoFit::Width);
     EXPECT_EQ(page.photo->cell.width, 10);
     EXPECT_EQ(page.photo->cell.height, 20);
+
+    // Another page's tags before ours; sizes and durations at their bounds.
+    const PageContent bounds = ReadPage(
+        "<html><meta http-equiv=Content-Type content=text/html><meta http-equiv=Page-Exit "
+        "content=blendTrans(Duration=3600)><table width=32768 height=0><td width=0 height=32768>"
+        "<img src=x height=100%>");
+    EXPECT_EQ(bounds.exit.kind, ExitTransition::Kind::Fade);
+    EXPECT_EQ(bounds.exit.durationMs, 3600000);
+    ASSERT_TRUE(bounds.photo.has_value());
+    EXPECT_EQ(bounds.photo->table.width, 32768);
+    EXPECT_EQ(bounds.photo->table.height, 0);
+    EXPECT_EQ(bounds.photo->cell.width, 0);
+    EXPECT_EQ(bounds.photo->cell.height, 32768);
+    // A duration is rounded to the millisecond, not cut.
+    for (const auto& [seconds, ms] : {std::pair{"2.9996", 3000}, {"0.0004", 0}, {"0.0005", 1}}) {
+        const std::string tag =
+            "<html><meta http-equiv=Page-Exit content=blendTrans(Duration=" + std::string(seconds) + ")>";
+        EXPECT_EQ(ReadPage(tag).exit.durationMs, ms) << seconds;
+    }
 }
 
 TEST(PageReader, PageItCannotReadRaisesAClearError) {
@@ -139,7 +158,16 @@ TEST(PageReader, PageItCannotReadRaisesAClearError) {
          "the height of <td> is larger than 32768 pixels"},
         {head + "<table width=\"9\"><tr><td width=\"8\" height=\"8\"><img src=\"x\" height=\"100%\">",
          "height of <table> is missing"},
+        {head + "<table width=\"9\" height=\"9\"><tr><td width=\"32769\" height=\"8\"><img src=\"x\" "
+                "height=\"100%\">",
+         "the width of <td> is larger than 32768 pixels"},
         {head + "<img src=\"x.jpg", "not closed"},
+        {"<html><meta http-equiv=Page-Exit", "the tag <meta is not closed"},
+        {"<html><meta a=b'c http-equiv='Page-Exit>", "a value of <meta> is not closed"},
+        {"<html><meta http-equiv=Page-Exit content=blendTrans(Duration=3600.001)>", "'3600.001'"},
+        {"<html><meta http-equiv=Page-Exit content=blendTrans(Duration=-0.5)>", "'-0.5'"},
+        {"<html><meta http-equiv=Page-Exit content=blendTrans(Duration=3,transition=2)>",
+         "'transition=2' is unknown"},
         {"<html><meta http-equiv=Page-Exit content=spinTrans(Duration=3)>", "'spinTrans' is unknown"},
         {"<html><meta http-equiv=Page-Exit content=blendTrans(Duration=3>", "malformed"},
         {"<html><meta http-equiv=Page-Exit content=revealTrans(Duration=3)>", "no transition number"},
@@ -183,6 +211,8 @@ TEST(PageReader, PhotoFileLiesOnADriveLetter) {
         {"C:\\Temp\\com1.jpg", nullptr},
         {"C:\\Temp\\lpt\xB9.jpg", nullptr},
         {"C:\\Temp\\CONOUT$", nullptr},
+        {"C:\\Temp\\nul.tar.jpg", nullptr},
+        {"C:\\Temp\\lpt0.txt", nullptr},
     };
     for (const auto& row : rows) {
         std::optional<std::string> file;

@@ -158,7 +158,11 @@ TEST(PhotoPage, BuiltContentIsWhatThePageSays) {
     const struct {
         PixelSize photo;
         std::int32_t width, height;
-    } rows[] = {{{640, 480}, 1920, 1080}, {{480, 640}, 1920, 1080}, {{1600, 900}, 152, 112}, {{1, 1}, 1, 1}};
+    } rows[] = {{{640, 480}, 1920, 1080},
+                {{480, 640}, 1920, 1080},
+                {{1600, 900}, 152, 112},
+                {{1, 1}, 1, 1},
+                {{900, 1600}, 768, 1024}};
     for (const auto& row : rows) {
         const BuiltPage page =
             BuildPhotoPage(Reveal("5"), row.photo, row.width, row.height, "C:\\t\\ins2.jpg");
@@ -170,6 +174,8 @@ TEST(PhotoPage, BuiltContentIsWhatThePageSays) {
         EXPECT_EQ(page.content.photo->table.height, read.photo->table.height);
         EXPECT_EQ(page.content.photo->cell.width, read.photo->cell.width);
         EXPECT_EQ(page.content.photo->cell.height, read.photo->cell.height);
+        EXPECT_EQ(read.photo->cell.width, row.width);
+        EXPECT_EQ(read.photo->cell.height, row.height);
         EXPECT_EQ(page.content.exit.pattern, read.exit.pattern);
         EXPECT_EQ(page.content.exit.durationMs, read.exit.durationMs);
     }

@@ -13,6 +13,7 @@
 
 #include "view/RevealOrder.h"
 #include "view/RevealPatterns.h"
+#include "view/RevealedSpans.h"
 
 namespace {
 
@@ -291,4 +292,23 @@ TEST(RevealOrder, DissolveScattersItsFirstPixels) {
             EXPECT_LT(shown, 38 * 28 / 5) << "block " << quarterX << "," << quarterY;
         }
     }
+}
+
+// What a shape reveals beyond the last frame, piece by piece: rows from the
+// top (the bottom row included), pieces from the left, no empty piece, spans
+// given in any order.
+TEST(RevealedSpans, GivesOnlyWhatIsNewRowByRowFromTheLeft) {
+    RevealedSpans before(3);
+    before.Assign({{2, 0, 4, 1}, {5, 1, 6, 2}, {0, 1, 1, 2}});
+    RevealedSpans after(3);
+    after.Assign({{0, 0, 9, 3}});  // the buffers, larger first, are reused
+    after.Assign({{2, 0, 10, 1}, {0, 1, 10, 2}, {7, 2, 9, 3}, {3, 2, 5, 3}});
+    std::vector<PixelRect> pieces;
+    after.ForEachBeyond(before, [&](const PixelRect& piece) { pieces.push_back(piece); });
+    const std::vector<PixelRect> expected = {
+        {4, 0, 10, 1}, {1, 1, 5, 2}, {6, 1, 10, 2}, {3, 2, 5, 3}, {7, 2, 9, 3}};
+    EXPECT_EQ(pieces, expected);
+    pieces.clear();
+    before.ForEachBeyond(after, [&](const PixelRect& piece) { pieces.push_back(piece); });
+    EXPECT_EQ(pieces, std::vector<PixelRect>{}) << "what was shown stays shown";
 }

@@ -200,7 +200,7 @@ TEST_F(BrowserGuard, SoundKeyWithoutDefaultValueGetsNoValue) {
 
 TEST_F(BrowserGuard, TransitionsSwitchedOffAreOnDuringTheRunAndOffAfterIt) {
     SetPageTransitions(Dword(0));
-    EXPECT_TRUE(EnablePageTransitions());
+    EnablePageTransitions();
     EXPECT_TRUE(PageTransitionsWereOff);
     EXPECT_EQ(PageTransitions(), Dword(1));
     Stop();
@@ -212,7 +212,7 @@ TEST_F(BrowserGuard, TransitionsSwitchedOnStayOnAndAreNotTouchedByTheStop) {
         SCOPED_TRACE(initial);
         PageTransitionsWereOff = true;  // left over from an earlier reading
         SetPageTransitions(Dword(initial));
-        EXPECT_TRUE(EnablePageTransitions());
+        EnablePageTransitions();
         EXPECT_FALSE(PageTransitionsWereOff);
         EXPECT_EQ(PageTransitions(), Dword(1));
         Stop();
@@ -222,9 +222,9 @@ TEST_F(BrowserGuard, TransitionsSwitchedOnStayOnAndAreNotTouchedByTheStop) {
 
 TEST_F(BrowserGuard, MissingTransitionsSwitchIsNotCreated) {
     RemovePageTransitions();
-    EXPECT_TRUE(EnablePageTransitions());
+    EnablePageTransitions();
     EXPECT_FALSE(PageTransitionsWereOff);
-    EXPECT_TRUE(DisablePageTransitions());
+    DisablePageTransitions();
     EXPECT_FALSE(PageTransitions());
 }
 
@@ -261,9 +261,9 @@ TEST_F(BrowserGuard, ValuesOfAnotherTypeAreLeftUntouched) {
         SetPageTransitions(row.transitions);
         EXPECT_NO_THROW({
             EXPECT_EQ(MuteNavigationSound(), "");
-            EXPECT_TRUE(EnablePageTransitions());
+            EnablePageTransitions();
             EXPECT_EQ(RestoreNavigationSound(), "");
-            EXPECT_TRUE(DisablePageTransitions());
+            DisablePageTransitions();
         });
         EXPECT_FALSE(PageTransitionsWereOff);
         EXPECT_EQ(Sound(), row.sound);
