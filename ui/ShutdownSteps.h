@@ -1,6 +1,7 @@
 // The steps of a shutdown, run one after the other: each runs whatever an
 // earlier one raised, and the first exception, of whatever type, is raised
-// again once they have all run.
+// again once they have all run. Also for any work whose steps must all be
+// tried (a window's activation, views that follow the display).
 #pragma once
 
 #include <exception>
