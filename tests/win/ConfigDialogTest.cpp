@@ -22,7 +22,9 @@
 #include "driver/RecordingBrowser.h"
 #include "driver/ScreenShot.h"
 #include "driver/TestWindow.h"
+#include "saver/ScreenSaver.h"
 #include "ui/Application.h"
+#include "ui/Error.h"
 #include "win/RegistryTestSupport.h"
 
 using namespace registry_test;
@@ -502,6 +504,51 @@ TEST_F(ConfigDialogTest, OnAMonitorOfAnotherDpiItIsLaidOutAnew) {
         EXPECT_TRUE(EqualRect(&frame, &suggested));
         EXPECT_EQ(dialog.Dpi(), dpi);
     }
+}
+
+namespace {
+
+// The system refuses every window of one class this thread makes, as a
+// system out of window handles would (a computer-based training hook may
+// veto any window's creation).
+class RefusedWindowClass {
+public:
+    explicit RefusedWindowClass(const char* className)
+        : hook_(SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId())) {
+        refused_ = className;
+    }
+    ~RefusedWindowClass() { UnhookWindowsHookEx(hook_); }
+    RefusedWindowClass(const RefusedWindowClass&) = delete;
+    RefusedWindowClass& operator=(const RefusedWindowClass&) = delete;
+
+private:
+    static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) noexcept {
+        if (code == HCBT_CREATEWND) {
+            const LPCSTR name = reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
+            // A class may come as an atom, never one of ours.
+            if (!IS_INTRESOURCE(name) && lstrcmpiA(name, refused_) == 0) return 1;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline const char* refused_ = nullptr;
+    HHOOK hook_;
+};
+
+}  // namespace
+
+// The display settings' window waits, disabled, while the dialog is built;
+// a dialog that cannot be built (here its list of effects) leaves it enabled.
+TEST_F(ConfigDialogTest, ADialogThatCannotBeBuiltLeavesItsOwnerEnabled) {
+    Application::Initialize();
+    OwnerWindow owner;
+    ParentWindow = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(owner.handle));
+    {
+        const RefusedWindowClass refused("ComboBox");
+        EXPECT_THROW({ TConfig dialog; }, Error);
+    }
+    ParentWindow = 0;
+    EXPECT_TRUE(IsWindowEnabled(owner.handle));
 }
 
 // Run apart, in a prefix whose screen has 144 pixels per inch (150 %).
