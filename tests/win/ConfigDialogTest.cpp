@@ -508,32 +508,15 @@ TEST_F(ConfigDialogTest, OnAMonitorOfAnotherDpiItIsLaidOutAnew) {
 
 namespace {
 
-// The system refuses every window of one class this thread makes, as a
-// system out of window handles would (a computer-based training hook may
-// veto any window's creation).
-class RefusedWindowClass {
-public:
-    explicit RefusedWindowClass(const char* className)
-        : hook_(SetWindowsHookExA(WH_CBT, Refuse, nullptr, GetCurrentThreadId())) {
-        refused_ = className;
+// Vetoes the creation of every combo box of the thread, as a system out of
+// window handles would refuse it (a computer-based training hook may).
+LRESULT CALLBACK RefuseComboBoxes(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    if (code == HCBT_CREATEWND) {
+        const LPCSTR name = reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(name) && lstrcmpiA(name, "ComboBox") == 0) return 1;
     }
-    ~RefusedWindowClass() { UnhookWindowsHookEx(hook_); }
-    RefusedWindowClass(const RefusedWindowClass&) = delete;
-    RefusedWindowClass& operator=(const RefusedWindowClass&) = delete;
-
-private:
-    static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) noexcept {
-        if (code == HCBT_CREATEWND) {
-            const LPCSTR name = reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
-            // A class may come as an atom, never one of ours.
-            if (!IS_INTRESOURCE(name) && lstrcmpiA(name, refused_) == 0) return 1;
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
-    }
-
-    static inline const char* refused_ = nullptr;
-    HHOOK hook_;
-};
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
 
 }  // namespace
 
@@ -543,10 +526,9 @@ TEST_F(ConfigDialogTest, ADialogThatCannotBeBuiltLeavesItsOwnerEnabled) {
     Application::Initialize();
     OwnerWindow owner;
     ParentWindow = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(owner.handle));
-    {
-        const RefusedWindowClass refused("ComboBox");
-        EXPECT_THROW({ TConfig dialog; }, Error);
-    }
+    const HHOOK refusal = SetWindowsHookExA(WH_CBT, RefuseComboBoxes, nullptr, GetCurrentThreadId());
+    EXPECT_THROW({ TConfig dialog; }, Error);
+    UnhookWindowsHookEx(refusal);
     ParentWindow = 0;
     EXPECT_TRUE(IsWindowEnabled(owner.handle));
 }
