@@ -3,7 +3,7 @@
 # monitor (1280 x 1024) and on two (plus 1024 x 768), on the nested X servers
 # of the two-monitor tests. CPU is utime + stime of the saver, wineserver and
 # both X servers; the peak working set is the saver's VmHWM.
-#   ./scripts/companion-cost.sh [seconds]     (after a win64 build)
+#   ./scripts/companion-cost.sh [seconds]
 set -eu
 cd "$(dirname "$0")/.."
 . ./scripts/cpu-ticks.sh
@@ -35,6 +35,8 @@ if [ "${1:-}" = "--measure" ]; then
   exit 0
 fi
 
+. ./scripts/prepare.sh
+build win64 Solquera
 seconds=${1:-60}
 echo "load before: $(cut -d' ' -f1-3 /proc/loadavg)"
 printf "one monitor:  "

@@ -4,14 +4,8 @@
 # and the package's install of both Windows builds, the 64-bit build under
 # wine64, the 32-bit build under the project's own 32-bit Wine (where this
 # kernel cannot run 32-bit programs, its files are only inspected, and said so).
-set -eu
-cd "$(dirname "$0")/.."
-./scripts/setup.sh
-
-for preset in native win32 win64; do
-  cmake --preset "$preset" >/dev/null
-  cmake --build --preset "$preset"
-done
+. "$(dirname "$0")/prepare.sh"
+for preset in native win32 win64; do build "$preset"; done
 
 ctest --preset native
 

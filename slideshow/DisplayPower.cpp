@@ -11,34 +11,10 @@ constexpr GUID kConsoleDisplayState = {
 constexpr GUID kMonitorPowerOn = {
     0x02731015, 0x4510, 0x4526, {0x99, 0xe6, 0xe5, 0xa1, 0x7e, 0xbd, 0x1a, 0xea}};
 
-// The power setting notifications exist from Windows Vista on: both calls
-// are looked up at run time, here alone.
-struct PowerNotificationCalls {
-    HPOWERNOTIFY(WINAPI* registerNotification)(HANDLE, LPCGUID, DWORD);
-    BOOL(WINAPI* unregisterNotification)(HPOWERNOTIFY);
-};
-
-const PowerNotificationCalls& PowerCalls() {
-    static const PowerNotificationCalls calls = [] {
-        const HMODULE user32 = GetModuleHandleA("user32.dll");
-        return PowerNotificationCalls{
-            reinterpret_cast<decltype(PowerNotificationCalls::registerNotification)>(
-                reinterpret_cast<void*>(GetProcAddress(user32, "RegisterPowerSettingNotification"))),
-            reinterpret_cast<decltype(PowerNotificationCalls::unregisterNotification)>(
-                reinterpret_cast<void*>(GetProcAddress(user32, "UnregisterPowerSettingNotification"))),
-        };
-    }();
-    return calls;
-}
-
 }  // namespace
 
-void UnregisterPowerNotification(HPOWERNOTIFY notification) noexcept {
-    if (PowerCalls().unregisterNotification) PowerCalls().unregisterNotification(notification);
-}
-
 void DisplayPowerWatch::Watch(HWND window) {
-    const auto registerNotification = PowerCalls().registerNotification;
+    const auto registerNotification = User32().RegisterPowerSettingNotification;
     if (!registerNotification || !notifications_.empty()) return;
     for (const GUID& setting : {kConsoleDisplayState, kMonitorPowerOn}) {
         if (const HPOWERNOTIFY notification =

@@ -8,11 +8,7 @@
 #include <functional>
 #include <vector>
 
-#include "ui/Scoped.h"
-
-// Gives a power setting notification back (the call is looked up at run time).
-void UnregisterPowerNotification(HPOWERNOTIFY notification) noexcept;
-using ScopedPowerNotification = Scoped<NullEmptyTraits<HPOWERNOTIFY, &UnregisterPowerNotification>>;
+#include "ui/SystemLibraries.h"
 
 class DisplayPowerWatch {
 public:

@@ -58,6 +58,17 @@ struct User32Calls {
 };
 const User32Calls& User32();
 
+// A registration for a power setting's changes, given back to the system
+// when the owner goes.
+struct PowerNotificationTraits {
+    using Handle = HPOWERNOTIFY;
+    static Handle Empty() noexcept { return nullptr; }
+    static void Close(Handle notification) noexcept {
+        User32().UnregisterPowerSettingNotification(notification);
+    }
+};
+using ScopedPowerNotification = Scoped<PowerNotificationTraits>;
+
 // The multimedia library, loaded at the first change that asks for the fine tick.
 struct WinmmCalls {
     UINT(WINAPI* timeBeginPeriod)(UINT periodMs);

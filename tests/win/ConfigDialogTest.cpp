@@ -22,7 +22,9 @@
 #include "driver/RecordingBrowser.h"
 #include "driver/ScreenShot.h"
 #include "driver/TestWindow.h"
+#include "saver/ScreenSaver.h"
 #include "ui/Application.h"
+#include "ui/Error.h"
 #include "win/RegistryTestSupport.h"
 
 using namespace registry_test;
@@ -502,6 +504,33 @@ TEST_F(ConfigDialogTest, OnAMonitorOfAnotherDpiItIsLaidOutAnew) {
         EXPECT_TRUE(EqualRect(&frame, &suggested));
         EXPECT_EQ(dialog.Dpi(), dpi);
     }
+}
+
+namespace {
+
+// Vetoes the creation of every combo box of the thread, as a system out of
+// window handles would refuse it (a computer-based training hook may).
+LRESULT CALLBACK RefuseComboBoxes(int code, WPARAM wParam, LPARAM lParam) noexcept {
+    if (code == HCBT_CREATEWND) {
+        const LPCSTR name = reinterpret_cast<const CBT_CREATEWNDA*>(lParam)->lpcs->lpszClass;
+        if (!IS_INTRESOURCE(name) && lstrcmpiA(name, "ComboBox") == 0) return 1;
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+// The display settings' window waits, disabled, while the dialog is built;
+// a dialog that cannot be built (here its list of effects) leaves it enabled.
+TEST_F(ConfigDialogTest, ADialogThatCannotBeBuiltLeavesItsOwnerEnabled) {
+    Application::Initialize();
+    OwnerWindow owner;
+    ParentWindow = static_cast<std::int32_t>(reinterpret_cast<std::intptr_t>(owner.handle));
+    const HHOOK refusal = SetWindowsHookExA(WH_CBT, RefuseComboBoxes, nullptr, GetCurrentThreadId());
+    EXPECT_THROW({ TConfig dialog; }, Error);
+    UnhookWindowsHookEx(refusal);
+    ParentWindow = 0;
+    EXPECT_TRUE(IsWindowEnabled(owner.handle));
 }
 
 // Run apart, in a prefix whose screen has 144 pixels per inch (150 %).

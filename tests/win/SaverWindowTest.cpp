@@ -424,7 +424,6 @@ TEST_F(SaverTest, TheNextStartDeletesOnlyWhatAnEndedRunOfOursLeft) {
         {"insa7.tmp", startPage, 60, false, false},
         // A live run whose tick has waited behind a box for an hour.
         {"insa8.htm", photoPage, 60, false, false},
-        {"insa8.jpg", resources.Photo(7), 60, false, false},
         {"insa8.tmp", mark, 60, true, false},
         // A run whose machine lost its power: nobody holds its reservation.
         {"insa9.tmp", mark, 0, false, true},
@@ -475,16 +474,6 @@ TEST_F(SaverTest, WithoutATempFolderOneBoxAndTheSlideshowGoesOn) {
     ExpectCleanEnd(saver);
 }
 
-namespace {
-
-std::size_t CountExisting(const std::vector<std::string>& paths) {
-    return static_cast<std::size_t>(std::count_if(paths.begin(), paths.end(), [](const std::string& path) {
-        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    }));
-}
-
-}  // namespace
-
 // Switching savers in the display settings starts a second preview before
 // the first has gone, and "Preview" runs the full-screen saver beside them:
 // no two runs share a name, a new run's clean-up spares the live runs' files
@@ -499,21 +488,26 @@ TEST_F(SaverTest, RunsAtOnceKeepTheirOwnFiles) {
     ASSERT_EQ(SaverPages().size(), 2u);
     ASSERT_EQ(TempFiles("ins*.tmp").size(), 4u) << "one reservation per name";
     const std::vector<std::string> previews = SaverTempFiles();
+    const auto allThere = [&previews] {
+        return std::all_of(previews.begin(), previews.end(), [](const std::string& path) {
+            return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+        });
+    };
     for (const std::string& path : previews) {
         if (KindOf(path) == TempFileKind::Reservation) continue;
         EXPECT_TRUE(WaitUntil([&] { return Backdate(path, 11); })) << path;
     }
 
     SaverProcess saver("/s");
+    // Its clean-up has run before its first page.
     ASSERT_TRUE(WaitUntil([] { return SaverPages().size() == 3; })) << "the saver wrote no page";
-    Pause(500ms);  // its clean-up ran before its first page
-    EXPECT_EQ(CountExisting(previews), previews.size()) << "a live run's files were taken";
+    EXPECT_TRUE(allThere()) << "a live run's files were taken";
 
     // The saver's files go with it, and no other.
     PostMessageA(saver.WaitForWindow(kFormClass), WM_KEYDOWN, 'A', 0);
     DWORD exitCode = 99;
     ASSERT_TRUE(saver.WaitForExit(kPromptly, exitCode));
-    EXPECT_EQ(CountExisting(previews), previews.size()) << "the saver's end took another run's files";
+    EXPECT_TRUE(allThere()) << "the saver's end took another run's files";
     EXPECT_EQ(SaverPages().size(), 2u);
     DestroyWindow(secondParent.Handle());
     ASSERT_TRUE(secondPreview.WaitForExit(kPromptly, exitCode));
