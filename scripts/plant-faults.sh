@@ -43,13 +43,16 @@ cmake -S "$scratch/src" -B "$scratch/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >
 # The unit tests in one process, stopping at the first failure, then the
 # parsers' fuzz inputs: much faster than a process for each test.
 run_tests() {
-  timeout -k 5 "$timeout" "$scratch/native/tests/native_tests" --gtest_fail_fast >"$scratch/test.log" 2>&1 &&
+  # In a subshell, whose report of a test killed by a signal goes to the log.
+  (timeout -k 5 "$timeout" "$scratch/native/tests/native_tests" --gtest_fail_fast) >"$scratch/test.log" 2>&1 &&
     ctest --test-dir "$scratch/native" -R '^fuzz[.]replay[.]' --timeout "$timeout" >"$scratch/test.log" 2>&1
 }
-# What caught the fault: the first failed test, a sanitizer, the time limit.
+# What caught the fault: the first failed test, a sanitizer, an assertion,
+# else the time limit.
 catcher() {
-  grep -m1 -oE '^\[  FAILED  \] [^ ]+|AddressSanitizer|runtime error|[^ ]+ [.*]+\*\*\*(Failed|Timeout)' \
-    "$scratch/test.log" | sed 's/^\[  FAILED  \] //; s/ [.*]*\*\*\*/ /' || echo "the time limit"
+  found=$(grep -m1 -oE '^\[  FAILED  \] [^ ]+|AddressSanitizer|runtime error|Assertion .* failed|[^ ]+ [.*]+\*\*\*(Failed|Timeout)' \
+    "$scratch/test.log" | sed 's/^\[  FAILED  \] //; s/ [.*]*\*\*\*/ /')
+  echo "${found:-the time limit}"
 }
 echo "building the unchanged tests"
 cmake --build "$scratch/native" -j2 >/dev/null
