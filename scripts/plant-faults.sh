@@ -44,7 +44,7 @@ cmake -S "$scratch/src" -B "$scratch/native" -G Ninja -DCMAKE_BUILD_TYPE=Debug >
 # parsers' fuzz inputs: much faster than a process for each test.
 run_tests() {
   # In a subshell, whose report of a test killed by a signal goes to the log.
-  (timeout -k 5 "$timeout" "$scratch/native/tests/native_tests" --gtest_fail_fast) >"$scratch/test.log" 2>&1 &&
+  (timeout -k 5 "$timeout" "$scratch/native/tests/native_tests" --gtest_fail_fast; exit $?) >"$scratch/test.log" 2>&1 &&
     ctest --test-dir "$scratch/native" -R '^fuzz[.]replay[.]' --timeout "$timeout" >"$scratch/test.log" 2>&1
 }
 # What caught the fault: the first failed test, a sanitizer, an assertion,
