@@ -231,10 +231,25 @@ TEST(PageImage, CellClipsAnOverhangingPhotoAndAStartPageIsBlack) {
     wide.picture = PixelImage(30, 10, 0xFFFFFFFFu);
     wide.placement = {-5, 0, 25, 10};
     wide.clip = {0, 0, 20, 10};
-    const PixelImage page = Rendered(wide, {0, 0, 30, 10});
+    PixelImage page = Rendered(wide, {0, 0, 30, 10});
     EXPECT_EQ(page.Row(5)[0], 0xFFFFFFFFu);
     EXPECT_EQ(page.Row(5)[19], 0xFFFFFFFFu);
     EXPECT_EQ(page.Row(5)[20], kBlack);
+    // The next page drawn into the same picture leaves nothing of this one.
+    PlacedPhoto narrow = wide;
+    narrow.picture = PixelImage(5, 10, 0xFFFFFFFFu);
+    narrow.placement = {0, 0, 5, 10};
+    RenderPage(narrow, {0, 0, 30, 10}, page);
+    EXPECT_EQ(page.Row(5)[4], 0xFFFFFFFFu);
+    EXPECT_EQ(page.Row(5)[5], kBlack);
+    EXPECT_EQ(page.Row(5)[19], kBlack);
+
+    // A photograph that rounds to no line on the page is not decoded.
+    PagePhoto flat;
+    flat.fit = PhotoFit::Width;
+    flat.cell = {152, 112};
+    const auto line = testjpeg::Solid(1000, 1, {1, 2, 3});
+    EXPECT_TRUE(DecodePhotoForPage(line.data(), line.size(), flat).picture.pixels.empty());
 
     const PixelImage start = Rendered(std::nullopt, {0, 0, 8, 4});
     EXPECT_EQ(start.pixels, std::vector<std::uint32_t>(32, kBlack));

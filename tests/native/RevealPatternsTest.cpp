@@ -235,7 +235,7 @@ TEST(RevealPatterns, CirclesAreMirrorSymmetric) {
 
 TEST(RevealPatterns, StripsEdgeIsAStaircaseOfSquareSteps) {
     // Along the edge, each row of steps reaches one step further than the next.
-    const Size size{300, 300};  // steps of 10 pixels
+    const Size size{400, 300};  // steps of 10 pixels, a thirtieth of the shorter side
     const Mask mask = RevealedMask(kStripsLeftDown, 0.5, size);
     std::vector<std::int32_t> reach;
     for (std::int32_t y = 0; y < size.height; ++y) {
@@ -247,7 +247,13 @@ TEST(RevealPatterns, StripsEdgeIsAStaircaseOfSquareSteps) {
         const std::int32_t expected = y % 10 == 0 ? std::max(reach[y - 1] - 10, 0) : reach[y - 1];
         ASSERT_EQ(reach[y], expected) << "row " << y;
     }
-    EXPECT_EQ(reach[0], 290);
+    EXPECT_EQ(reach[0], 340);  // 34 of the 69 diagonals of 40 x 30 steps
+}
+
+// A centred shape in a window of odd sizes lies half a pixel to the left and up.
+TEST(RevealPatterns, CentredShapesRoundTowardsTheTopLeft) {
+    EXPECT_EQ(RevealedRegion(kBoxOut, 0.5, 7, 5), (std::vector<PixelRect>{{1, 1, 5, 4}}));
+    EXPECT_EQ(RevealedRegion(kSplitVerticalOut, 0.3, 7, 5), (std::vector<PixelRect>{{2, 0, 4, 5}}));
 }
 
 TEST(RevealPatterns, RandomOnesRepeatForASeedAndDifferBetweenSeeds) {

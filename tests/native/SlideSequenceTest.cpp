@@ -72,6 +72,8 @@ TEST(SlideClock, FirstPhotoOnThe21stTickThenEvery61To90) {
         gaps.insert(gap);
     }
     EXPECT_GT(gaps.size(), 15u) << "the gaps should spread over the range";
+    EXPECT_EQ(*gaps.begin(), 61);
+    EXPECT_EQ(*gaps.rbegin(), 90);
 }
 
 // The timer runs from the window's creation; its activation makes the play
@@ -190,6 +192,15 @@ TEST(CompanionClock, KeepsItsPhotographWhenEveryOtherIsInUse) {
     clock.countdown = 0;
     EXPECT_EQ(TickCompanionClock(clock, inUse, random, reseed), std::nullopt);
     EXPECT_EQ(clock.shown, std::optional<std::int32_t>(17));
+    // From the middle of a pass: the rest of it, then the whole next one.
+    inUse.pop_back();
+    for (std::uint32_t seed = 1; seed <= 8; ++seed) {
+        random.Seed(seed);
+        CompanionClock middle;
+        middle.photoIndex = 25;
+        middle.countdown = 0;
+        EXPECT_EQ(TickCompanionClock(middle, inUse, random, reseed), std::optional<std::int32_t>(17)) << seed;
+    }
 }
 
 TEST(TransposeRandomly, KeepsTheEntriesAndHandlesTinyLists) {
@@ -207,6 +218,13 @@ TEST(TransposeRandomly, KeepsTheEntriesAndHandlesTinyLists) {
     auto ascending = AscendingPlayOrder();
     std::sort(ascending.begin(), ascending.end());
     EXPECT_EQ(sorted, ascending);
+    // One transposition of two draws per entry.
+    RandomGenerator counted(9);
+    RandomGenerator same(9);
+    std::vector<std::string> five(order.begin(), order.begin() + 5);
+    TransposeRandomly(five, counted);
+    for (int draw = 0; draw < 10; ++draw) same.Draw(5);
+    EXPECT_EQ(counted.Draw(1000), same.Draw(1000));
 }
 
 }  // namespace
