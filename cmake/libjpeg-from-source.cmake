@@ -23,6 +23,9 @@ ExternalProject_Add(libjpeg_turbo
     -DENABLE_SHARED=0
     -DWITH_TURBOJPEG=0
     -DWITH_SIMD=1
+    # A page's decoding relies on the SIMD routines: without NASM the build
+    # fails rather than quietly going without them.
+    -DREQUIRE_SIMD=1
     -DCMAKE_INSTALL_LIBDIR=<INSTALL_DIR>/lib
     ${LIBJPEG_EXTRA_ARGS}
   BUILD_BYPRODUCTS ${LIBJPEG_LIBRARY}

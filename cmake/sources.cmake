@@ -28,6 +28,7 @@ set(SOLQUERA_PURE_SOURCES
   view/FramePacing.cpp
   view/PixelImage.cpp
   view/PixelBlend.cpp
+  view/PixelBlendSse2.cpp
   view/ScaledJpeg.cpp
   view/PageImage.cpp
   saver/EngineVersion.cpp
@@ -64,3 +65,9 @@ set(SOLQUERA_WIN_SOURCES
   view/BuiltInView.cpp
   saver/HtmlEngine.cpp
 )
+
+# The i686 build runs on any x86: only the SSE2 loops are compiled for SSE2,
+# and they run only where the processor has it (view/PixelBlendPaths.h).
+if(CMAKE_SYSTEM_PROCESSOR STREQUAL "i686")
+  set_source_files_properties(view/PixelBlendSse2.cpp PROPERTIES COMPILE_OPTIONS "-msse2;-mstackrealign")
+endif()

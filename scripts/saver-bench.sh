@@ -12,11 +12,13 @@
 # SOLQUERA_BENCH_SECONDS (60) is the measured time per row, after 5 s of warm-up;
 # SOLQUERA_BENCH_PREVIEW_EFFECT (23, the fade) the effect of the preview row;
 # SOLQUERA_BENCH_BUILDS (win64) the builds measured, one after the other in
-# this run ("win32 win64" compares the i686 build, under the 32-bit Wine).
+# this run ("win32 win64" compares the i686 build, under the 32-bit Wine);
+# a build named with "-scalar" ("win32-scalar") runs its mixes without SSE2,
+# as on a processor that lacks it.
 . "$(dirname "$0")/prepare.sh"
 . ./scripts/cpu-ticks.sh
 builds=${SOLQUERA_BENCH_BUILDS:-win64}
-for preset in $builds; do build "$preset" Solquera bench_window >/dev/null; done
+for name in $builds; do build "${name%-scalar}" Solquera bench_window >/dev/null; done
 
 seconds=${SOLQUERA_BENCH_SECONDS:-60}
 warmup=5
@@ -34,11 +36,12 @@ xvfb=$xvfb_pid
 # Measures with one build: its prefix, its Wine's server, its Effect setting
 # put back afterwards.
 use_build() {
-  build=build/$1
+  build=build/${1%-scalar}
+  case $1 in *-scalar) export SOLQUERA_BLEND=scalar ;; *) unset SOLQUERA_BLEND ;; esac
   export WINEPREFIX="$PWD/$build/wineprefix"
   # Debian's wrapper starts wineserver64; the 32-bit Wine's server runs under its link's name.
   server_name=wineserver64
-  [ "$1" = win64 ] || server_name=wineserver
+  [ "$build" = build/win64 ] || server_name=wineserver
   old_effect=$($build/wine-run reg query "$settings" /v Effect 2>/dev/null | awk '/Effect/ {print $3}' | tr -d '\r')
 }
 leave_build() {
