@@ -24,17 +24,19 @@ TEST(Leftovers, AReservationIsTheNameWithTmpAndTheKindTheExtension) {
 
 TEST(Leftovers, NothingALiveRunHoldsAndPagesAndPhotosOnlyOnceOld) {
     constexpr std::uint64_t now = 134'000'000'000'000'000ull;
-    constexpr std::uint64_t hour = 6 * kLeftoverAge;
+    // File times count 100 ns: ten minutes is the age a leftover must reach.
+    constexpr std::uint64_t tenMinutes = 10ull * 60 * 10'000'000;
+    constexpr std::uint64_t hour = 6 * tenMinutes;
     const struct {
         TempFileKind kind;
         bool held;
         std::uint64_t writtenAt;
         bool leftover;
     } rows[] = {
-        {TempFileKind::Page, false, now - kLeftoverAge, true},
-        {TempFileKind::Page, false, now - kLeftoverAge + 1, false},
-        {TempFileKind::Photo, false, now - kLeftoverAge, true},
-        {TempFileKind::Photo, false, now - kLeftoverAge + 1, false},
+        {TempFileKind::Page, false, now - tenMinutes, true},
+        {TempFileKind::Page, false, now - tenMinutes + 1, false},
+        {TempFileKind::Photo, false, now - tenMinutes, true},
+        {TempFileKind::Photo, false, now - tenMinutes + 1, false},
         {TempFileKind::Page, true, now - hour, false},  // a live run blocked behind a box
         {TempFileKind::Photo, true, now - hour, false},
         {TempFileKind::Page, false, now + 1, false},    // a clock set back
